@@ -1,0 +1,286 @@
+#include "NumberRules.h"
+
+#include "AppError.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace pellucor {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A separator is never empty in use; an empty one simply never matches.
+bool StartsWith(std::string_view text, std::size_t pos, std::string_view what) {
+    return !what.empty() && text.substr(pos, what.size()) == what;
+}
+
+// The parsed shape of a number: its digits without separators, where the decimal point
+// falls among them, and its exponent.
+struct Scanned {
+    bool negative = false;
+    std::string digits;          // integer digits then fraction digits
+    std::size_t intDigits = 0;   // how many of `digits` stand before the decimal point
+    long long exponent = 0;      // clamped: anything this large is out of range anyway
+};
+
+constexpr long long ExponentClamp = 100000;
+
+std::optional<Scanned> Scan(std::string_view text, const NumberLocale& loc) {
+    std::size_t pos = 0;
+    std::size_t end = text.size();
+    while (pos < end && IsBlank(text[pos]))
+        ++pos;
+    while (end > pos && IsBlank(text[end - 1]))
+        --end;
+    text = text.substr(0, end);
+
+    Scanned out;
+    // The longer sign first, so that a locale sign that begins with '-' is not cut short.
+    auto takeSign = [&](bool& negative) {
+        for (std::string_view s : {std::string_view(loc.negativeSign), std::string_view("-")}) {
+            if (StartsWith(text, pos, s)) {
+                pos += s.size();
+                negative = true;
+                return;
+            }
+        }
+        for (std::string_view s : {std::string_view(loc.positiveSign), std::string_view("+")}) {
+            if (StartsWith(text, pos, s)) {
+                pos += s.size();
+                return;
+            }
+        }
+    };
+    takeSign(out.negative);
+
+    const std::string_view dec = loc.decimalSeparator;
+    // A group separator equal to the decimal one could not be told apart: no grouping then.
+    const std::string_view grp =
+        loc.groupSeparator == loc.decimalSeparator ? std::string_view() : std::string_view(loc.groupSeparator);
+
+    // Integer part: plain digits, or 1-3 digits followed by whole groups of three.
+    std::size_t run = 0;
+    bool grouped = false;
+    while (pos < text.size()) {
+        if (IsDigit(text[pos])) {
+            out.digits.push_back(text[pos++]);
+            ++run;
+            continue;
+        }
+        if (StartsWith(text, pos, grp)) {
+            if (run == 0 || (grouped ? run != 3 : run > 3))
+                return std::nullopt;
+            grouped = true;
+            run = 0;
+            pos += grp.size();
+            continue;
+        }
+        break;
+    }
+    if (grouped && run != 3)
+        return std::nullopt;
+    out.intDigits = out.digits.size();
+
+    if (StartsWith(text, pos, dec)) {
+        pos += dec.size();
+        while (pos < text.size() && IsDigit(text[pos]))
+            out.digits.push_back(text[pos++]);
+    }
+    if (out.digits.empty())
+        return std::nullopt;
+
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        ++pos;
+        bool expNegative = false;
+        if (pos < text.size() && (text[pos] == '-' || text[pos] == '+'))
+            expNegative = text[pos++] == '-';
+        if (pos >= text.size() || !IsDigit(text[pos]))
+            return std::nullopt;
+        long long e = 0;
+        while (pos < text.size() && IsDigit(text[pos])) {
+            e = std::min(ExponentClamp, e * 10 + (text[pos++] - '0'));
+        }
+        out.exponent = expNegative ? -e : e;
+    }
+    if (pos != text.size())
+        return std::nullopt;
+    return out;
+}
+
+enum class Outcome { Ok, Overflow };
+
+Outcome ToDouble(const Scanned& s, double& value) {
+    // Leading zeros carry no value but would make the decimal exponent estimate wrong.
+    std::size_t first = 0;
+    while (first < s.digits.size() && s.digits[first] == '0')
+        ++first;
+    if (first == s.digits.size()) {
+        value = s.negative ? -0.0 : 0.0;
+        return Outcome::Ok;
+    }
+    std::string canonical;
+    canonical.reserve(s.digits.size() + 24);
+    canonical.append(s.digits, first, std::string::npos);
+    // The digits as an integer, then the scale: value = digits × 10^(exponent - fraction digits).
+    const long long fractionDigits = static_cast<long long>(s.digits.size() - s.intDigits);
+    const long long scale = s.exponent - fractionDigits;
+    canonical.push_back('e');
+    canonical += std::to_string(scale);
+
+    double v = 0;
+    const auto [ptr, ec] = std::from_chars(canonical.data(), canonical.data() + canonical.size(), v);
+    if (ec == std::errc::result_out_of_range) {
+        // Decimal magnitude: the position of the leading significant digit.
+        const long long magnitude = static_cast<long long>(s.digits.size() - first) + scale;
+        if (magnitude > 0)
+            return Outcome::Overflow;
+        v = 0.0;
+    } else if (ec != std::errc() || ptr != canonical.data() + canonical.size() || !std::isfinite(v)) {
+        return Outcome::Overflow;
+    }
+    value = s.negative ? -v : v;
+    return Outcome::Ok;
+}
+
+}  // namespace
+
+bool IsNumber(std::string_view text, const NumberLocale& locale) {
+    const auto scanned = Scan(text, locale);
+    double v = 0;
+    return scanned && ToDouble(*scanned, v) == Outcome::Ok;
+}
+
+double TextToDouble(std::string_view text, const NumberLocale& locale) {
+    const auto scanned = Scan(text, locale);
+    if (!scanned)
+        throw AppError::TypeMismatch();
+    double v = 0;
+    if (ToDouble(*scanned, v) != Outcome::Ok)
+        throw AppError::Overflow();
+    return v;
+}
+
+float TextToSingle(std::string_view text, const NumberLocale& locale) {
+    const double d = TextToDouble(text, locale);
+    const auto f = static_cast<float>(d);
+    if (std::isinf(f))
+        throw AppError::Overflow();
+    return f;
+}
+
+double RoundHalfEven(double value, std::int32_t digits) {
+    if (!std::isfinite(value) || digits < 0)
+        return value;
+    // Past 2^52 a double has no fraction left to round away.
+    if (std::fabs(value) >= 4503599627370496.0)
+        return value;
+    const double scale = std::pow(10.0, digits);
+    const double scaled = value * scale;
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= 4503599627370496.0)
+        return value;
+    // nearbyint honours the current rounding mode, which the program never changes from
+    // round-to-nearest-even; it raises no inexact flag.
+    return std::nearbyint(scaled) / scale;
+}
+
+namespace {
+
+std::string GroupInteger(std::string_view digits, const std::string& group) {
+    std::string out;
+    const std::size_t n = digits.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0)
+            out += group;
+        out.push_back(digits[i]);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string FormatPercent(double value, int decimals, const NumberLocale& locale) {
+    const double percent = value * 100.0;
+    if (!std::isfinite(percent))
+        throw AppError::Overflow();
+    char buf[400];
+    const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, std::fabs(percent), std::chars_format::fixed,
+                                         decimals < 0 ? 0 : decimals);
+    if (ec != std::errc())
+        throw AppError::Overflow();
+    const std::string_view text(buf, static_cast<std::size_t>(ptr - buf));
+    const std::size_t point = text.find('.');
+    std::string out;
+    const bool negative = std::signbit(percent) && text.find_first_not_of("0.") != std::string_view::npos;
+    if (negative)
+        out += locale.negativeSign;
+    out += GroupInteger(text.substr(0, point), locale.groupSeparator);
+    if (point != std::string_view::npos) {
+        out += locale.decimalSeparator;
+        out += text.substr(point + 1);
+    }
+    out += '%';
+    return out;
+}
+
+std::string DoubleToText(double value, const NumberLocale& locale) {
+    if (std::isnan(value) || std::isinf(value))
+        throw AppError::Overflow();
+    if (value == 0.0)
+        return "0";
+    // 15 significant digits: d.dddddddddddddde±x
+    char buf[64];
+    const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    if (ec != std::errc())
+        throw AppError::Overflow();
+    const std::string_view text(buf, static_cast<std::size_t>(ptr - buf));
+    const std::size_t ePos = text.find('e');
+    std::string digits;
+    for (char c : text.substr(0, ePos)) {
+        if (IsDigit(c))
+            digits.push_back(c);
+    }
+    int exponent = 0;
+    std::from_chars(text.data() + ePos + 1 + (text[ePos + 1] == '+' ? 1 : 0), text.data() + text.size(), exponent);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string out = value < 0 ? locale.negativeSign : std::string();
+    if (exponent >= 15 || exponent < -5) {
+        out += digits[0];
+        if (digits.size() > 1) {
+            out += locale.decimalSeparator;
+            out.append(digits, 1, std::string::npos);
+        }
+        out += exponent < 0 ? "E-" : "E+";
+        const int absExp = exponent < 0 ? -exponent : exponent;
+        if (absExp < 10)
+            out += '0';
+        out += std::to_string(absExp);
+        return out;
+    }
+    if (exponent < 0) {
+        out += '0';
+        out += locale.decimalSeparator;
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
+        return out;
+    }
+    const auto intCount = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= intCount) {
+        out += digits;
+        out.append(intCount - digits.size(), '0');
+        return out;
+    }
+    out.append(digits, 0, intCount);
+    out += locale.decimalSeparator;
+    out.append(digits, intCount, std::string::npos);
+    return out;
+}
+
+}  // namespace pellucor

@@ -1,0 +1,49 @@
+#pragma once
+// How the calculator reads numbers from text and writes them back.
+//
+// One grammar decides what a number is: blanks around it, an optional sign, ASCII digits
+// (optionally in groups of exactly three after the first, split by the locale's group
+// separator), the locale's decimal separator with a fraction, and an optional exponent. The
+// number test and the conversions share it, so whatever passes the test converts. Nothing
+// else counts: no currency symbols, trailing signs, parentheses, "inf", "nan" or hexadecimal.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pellucor {
+
+// The locale as plain data (UTF-8). The window fills it from the system locale.
+struct NumberLocale {
+    std::string decimalSeparator = ".";
+    std::string groupSeparator = ",";
+    std::string negativeSign = "-";
+    std::string positiveSign = "+";
+
+    static NumberLocale PointDecimal() { return {}; }
+    static NumberLocale CommaDecimal() { return {",", ".", "-", "+"}; }
+};
+
+// The number test: true when the whole text is a number that converts to a finite double.
+bool IsNumber(std::string_view text, const NumberLocale& locale);
+
+// Whole-text conversion. A text that is not a number raises "Type mismatch"; a number beyond
+// the double range raises "Overflow". Values below the smallest subnormal become zero.
+double TextToDouble(std::string_view text, const NumberLocale& locale);
+
+// The same, to single precision (through the double value): beyond the single range is an
+// "Overflow".
+float TextToSingle(std::string_view text, const NumberLocale& locale);
+
+// Rounds to the given number of decimal places by scaling; a tie goes to the even neighbour.
+double RoundHalfEven(double value, std::int32_t digits);
+
+// value × 100 with exactly `decimals` decimals, the locale's separators and a "%" appended.
+std::string FormatPercent(double value, int decimals, const NumberLocale& locale);
+
+// At most 15 significant digits, no group separators, no trailing zeros in the fraction and
+// no decimal separator for a whole number; exponent form outside 1E-05 .. 1E+15.
+std::string DoubleToText(double value, const NumberLocale& locale);
+
+}  // namespace pellucor

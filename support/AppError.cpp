@@ -1,0 +1,26 @@
+#include "AppError.h"
+
+#include <exception>
+#include <new>
+
+namespace pellucor {
+
+void PendingError::CatchCurrent() noexcept {
+    try {
+        throw;
+    } catch (const AppError& e) {
+        Number = e.Number();
+        Description = e.what();
+    } catch (const std::bad_alloc&) {
+        Number = ErrorNumber::OutOfMemory;
+        Description = "Out of memory";
+    } catch (const std::exception& e) {
+        Number = ErrorNumber::Internal;
+        Description = e.what();
+    } catch (...) {
+        Number = ErrorNumber::Internal;
+        Description = "Unexpected error";
+    }
+}
+
+}  // namespace pellucor

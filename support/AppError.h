@@ -1,0 +1,60 @@
+#pragma once
+// The error a failing operation raises: a 32-bit number and a description. A procedure that
+// traps errors catches it into a PendingError and hands that to ReportError.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace pellucor {
+
+namespace ErrorNumber {
+constexpr std::int32_t None = 0;
+constexpr std::int32_t InvalidCall = 5;
+constexpr std::int32_t Overflow = 6;
+constexpr std::int32_t OutOfMemory = 7;
+constexpr std::int32_t DivisionByZero = 11;
+constexpr std::int32_t TypeMismatch = 13;
+constexpr std::int32_t Internal = 51;
+constexpr std::int32_t PropertyNotSettableAtRunTime = 382;
+}  // namespace ErrorNumber
+
+class AppError : public std::runtime_error {
+public:
+    AppError(std::int32_t number, const std::string& description)
+        : std::runtime_error(description), number_(number) {}
+
+    std::int32_t Number() const noexcept { return number_; }
+    std::string Description() const { return what(); }
+
+    static AppError InvalidCall() { return {ErrorNumber::InvalidCall, "Invalid procedure call or argument"}; }
+    static AppError Overflow() { return {ErrorNumber::Overflow, "Overflow"}; }
+    static AppError OutOfMemory() { return {ErrorNumber::OutOfMemory, "Out of memory"}; }
+    static AppError DivisionByZero() { return {ErrorNumber::DivisionByZero, "Division by zero"}; }
+    static AppError TypeMismatch() { return {ErrorNumber::TypeMismatch, "Type mismatch"}; }
+
+private:
+    std::int32_t number_;
+};
+
+// The record of the error a procedure's trap caught; number 0 means none is pending.
+struct PendingError {
+    std::int32_t Number = ErrorNumber::None;
+    std::string Description;
+
+    bool IsPending() const noexcept { return Number != ErrorNumber::None; }
+    void Clear() noexcept {
+        Number = ErrorNumber::None;
+        Description.clear();
+    }
+    void Set(std::int32_t number, std::string description) {
+        Number = number;
+        Description = std::move(description);
+    }
+
+    // Call only from inside a catch block: records whatever is being handled. Anything that
+    // is not an AppError is given a number of its own so that it still reads as an error.
+    void CatchCurrent() noexcept;
+};
+
+}  // namespace pellucor

@@ -1,0 +1,84 @@
+#include "QtMessageBox.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <utility>
+#include <vector>
+
+namespace pellucor {
+
+namespace {
+
+constexpr int DefaultButtonShift = 8;  // 0x100 selects the second button, 0x200 the third
+
+std::vector<std::pair<QMessageBox::StandardButton, int>> ButtonsFor(int style) {
+    using B = QMessageBox::StandardButton;
+    switch (style & MsgBoxStyle::ButtonsMask) {
+    case MsgBoxStyle::OkCancel:
+        return {{B::Ok, MsgBoxAnswer::Ok}, {B::Cancel, MsgBoxAnswer::Cancel}};
+    case MsgBoxStyle::AbortRetryIgnore:
+        return {{B::Abort, MsgBoxAnswer::Abort}, {B::Retry, MsgBoxAnswer::Retry}, {B::Ignore, MsgBoxAnswer::Ignore}};
+    case MsgBoxStyle::YesNoCancel:
+        return {{B::Yes, MsgBoxAnswer::Yes}, {B::No, MsgBoxAnswer::No}, {B::Cancel, MsgBoxAnswer::Cancel}};
+    case MsgBoxStyle::YesNo:
+        return {{B::Yes, MsgBoxAnswer::Yes}, {B::No, MsgBoxAnswer::No}};
+    case MsgBoxStyle::RetryCancel:
+        return {{B::Retry, MsgBoxAnswer::Retry}, {B::Cancel, MsgBoxAnswer::Cancel}};
+    default:
+        return {{B::Ok, MsgBoxAnswer::Ok}};
+    }
+}
+
+QMessageBox::Icon IconFor(int style) {
+    switch (style & MsgBoxStyle::IconMask) {
+    case MsgBoxStyle::Critical: return QMessageBox::Critical;
+    case MsgBoxStyle::Question: return QMessageBox::Question;
+    case MsgBoxStyle::Exclamation: return QMessageBox::Warning;
+    case MsgBoxStyle::Information: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+}  // namespace
+
+int ShowMessageBox(QWidget* parent, const QString& text, int style) {
+    QMessageBox box(parent);
+    box.setWindowTitle(QGuiApplication::applicationDisplayName());
+    box.setIcon(IconFor(style));
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    box.setText(shown);
+    box.setTextFormat(Qt::PlainText);
+
+    const auto buttons = ButtonsFor(style);
+    int cancelAnswer = buttons.front().second;
+    for (const auto& [button, answer] : buttons) {
+        box.addButton(button);
+        if (answer == MsgBoxAnswer::Cancel)
+            cancelAnswer = answer;
+    }
+    const int defaultIndex = (style >> DefaultButtonShift) & 0x3;
+    const auto& def = buttons[static_cast<std::size_t>(defaultIndex) < buttons.size() ? defaultIndex : 0];
+    box.setDefaultButton(def.first);
+    // The close button and Esc give the Cancel answer, or the only button's.
+    for (const auto& [button, answer] : buttons) {
+        if (answer == cancelAnswer)
+            box.setEscapeButton(button);
+    }
+
+    box.exec();
+    auto* clicked = box.clickedButton();
+    for (const auto& [button, answer] : buttons) {
+        if (clicked == box.button(button))
+            return answer;
+    }
+    return cancelAnswer;
+}
+
+int QtMessageBoxHost::MsgBox(const std::string& text, int style) {
+    return ShowMessageBox(parent_, QString::fromStdString(text), style);
+}
+
+}  // namespace pellucor
