@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 #include <random>
@@ -25,6 +27,8 @@ struct ParseRow {
     const NumberLocale* locale;
     bool isNumber;
     double value;  // when isNumber
+
+    friend void PrintTo(const ParseRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class Parsing : public ::testing::TestWithParam<ParseRow> {};
@@ -122,6 +126,8 @@ struct RoundRow {
     double value;
     int digits;
     double expected;
+
+    friend void PrintTo(const RoundRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class Rounding : public ::testing::TestWithParam<RoundRow> {};
@@ -145,6 +151,8 @@ struct TextRow {
     double value;
     const NumberLocale* locale;
     const char* expected;
+
+    friend void PrintTo(const TextRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class DoubleText : public ::testing::TestWithParam<TextRow> {};
