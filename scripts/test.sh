@@ -1,11 +1,24 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Pellucor with its tests in build/ and runs every test.
+# Installs what is missing, builds Pellucor with its tests in build/ and runs every test (the
+# core tests also under valgrind); then runs them all again under AddressSanitizer and
+# UndefinedBehaviorSanitizer in build-asan/, and each fuzzer for a bounded time in build-fuzz/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh test
 werror=OFF
 [ -n "${CI:-}" ] && werror=ON
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELLUCOR_BUILD_TESTS=ON -DPELLUCOR_WERROR="$werror"
-cmake --build build -j "$(nproc)"
-cd build
-ctest --output-on-failure -j "$(nproc)" --timeout 600
+jobs=$(nproc)
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELLUCOR_BUILD_TESTS=ON \
+  -DPELLUCOR_MEMCHECK=ON -DPELLUCOR_WERROR="$werror"
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs" --timeout 900
+
+cmake --preset asan -DPELLUCOR_WERROR="$werror"
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs" --timeout 900
+
+cmake --preset fuzz -DPELLUCOR_WERROR="$werror"
+cmake --build --preset fuzz -j "$jobs"
+ctest --preset fuzz -j "$jobs"
+cat build-fuzz/fuzz/*/summary.txt
