@@ -121,6 +121,49 @@ TEST(Conversion, MatchesCorrectlyRoundedDecimalOnGeneratedTexts) {
     }
 }
 
+// Random texts over the characters numbers are made of: whatever the number test accepts, the
+// conversion accepts too, and nothing it refuses converts.
+TEST(NumberProperties, NumberTestAndConversionAcceptTheSameTexts) {
+    std::mt19937 rng(4242);
+    const std::string alphabet = "0123456789012345678901234567890.,.,+-eE  \taxn%$()";
+    int accepted = 0;
+    for (const NumberLocale* loc : {&Point, &Comma}) {
+        for (int i = 0; i < 100000; ++i) {
+            std::string text;
+            const int len = static_cast<int>(rng() % 16);
+            for (int k = 0; k < len; ++k)
+                text.push_back(alphabet[rng() % alphabet.size()]);
+            bool converts = true;
+            try {
+                TextToDouble(text, *loc);
+            } catch (const AppError&) {
+                converts = false;
+            }
+            ASSERT_EQ(IsNumber(text, *loc), converts) << '"' << text << '"';
+            accepted += converts;
+        }
+    }
+    EXPECT_GT(accepted, 1000);  // the generator does reach numbers, not only garbage
+}
+
+// A figure typed with the other locale's decimal mark is refused, unless it has exactly three
+// fraction digits and so reads as a whole group.
+TEST(NumberProperties, OtherLocalesDecimalMarkNeverScalesAValueSilently) {
+    std::mt19937 rng(99);
+    for (int i = 0; i < 20000; ++i) {
+        const unsigned whole = rng() % 1000000;
+        const int fractionDigits = 1 + static_cast<int>(rng() % 5);
+        std::string fraction;
+        for (int k = 0; k < fractionDigits; ++k)
+            fraction.push_back(static_cast<char>('0' + rng() % 10));
+        const std::string pointText = std::to_string(whole) + "." + fraction;
+        const std::string commaText = std::to_string(whole) + "," + fraction;
+        const bool groupShaped = fractionDigits == 3 && whole < 1000;
+        EXPECT_EQ(IsNumber(pointText, Comma), groupShaped) << pointText;
+        EXPECT_EQ(IsNumber(commaText, Point), groupShaped) << commaText;
+    }
+}
+
 struct RoundRow {
     const char* name;
     double value;

@@ -3,6 +3,7 @@
 // recorded; an unexpected one fails the test.
 
 #include "CalculateCommand.h"
+#include "Version.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -101,6 +102,7 @@ void FrmMainTest::cleanup() {
 
 void FrmMainTest::formLayout() {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Pellucor"));
+    QCOMPARE(QStringLiteral(PELLUCOR_DISPLAY_VERSION), QStringLiteral("1.00.0017"));
     QCOMPARE(window_->size(), QSize(698, 439));
     QCOMPARE(window_->minimumSize(), window_->maximumSize());
     auto* debug = window_->findChild<QPushButton*>("cmdDebug");
