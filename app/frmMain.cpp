@@ -1,8 +1,10 @@
 #include "frmMain.h"
 
 #include "CalculateCommand.h"
+#include "HelpPage.h"
 #include "LocaleBridge.h"
 #include "QtMessageBox.h"
+#include "modWebpage.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -50,6 +52,7 @@ frmMain::frmMain(QWidget* parent)
     FitCaptions();
 
     ui.cmdDebug->hide();
+    ui.cmdHelp->setToolTip(QString::fromStdString(pellucor::HelpPageToolTip()));
     ShowEquation();
 
     for (Field f : AllFields)
@@ -226,4 +229,12 @@ void frmMain::cmdCalculate_Click() {
     }
 }
 
-void frmMain::cmdHelp_Click() {}
+void frmMain::cmdHelp_Click() {
+    // Without a handle the help still opens, just without an owner window.
+    std::int32_t owner = 0;
+    try {
+        owner = static_cast<std::int32_t>(winId());
+    } catch (...) {
+    }
+    pellucor::OpenWebPage(pellucor::HelpPageAddress, owner, true);
+}

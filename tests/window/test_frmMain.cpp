@@ -174,6 +174,7 @@ void FrmMainTest::tooltips_data() {
                              << "Loan closing costs (Loan Balance + Prepayment Penalties + Loan Closing Fees etc)";
     QTest::newRow("calculate") << "cmdCalculate"
                                << "Click here to calculate Internal Rate of Return";
+    QTest::newRow("help tooltip") << "cmdHelp" << "Go to: https://pellucor.org/library/pellucor/";
     QTest::newRow("picture") << "Picture1"
                              << "IRR Calculation is based on this equation";
     QTest::newRow("result") << "txtResult"
