@@ -44,7 +44,8 @@ frmMain::frmMain(QWidget* parent)
         " margin-top: 7px; }"
         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px;"
         " padding: 0 2px; background-color: white; }"
-        "QGroupBox#Frame4 { margin-top: 0px; }"));
+        "QGroupBox#Frame4 { margin-top: 0px; }"
+        "QLabel#Picture1 { background-color: white; }"));
     ensurePolished();
     FitCaptions();
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <string>
 
@@ -21,6 +23,8 @@ struct Row {
     const char* pmt;
     const char* closing;
     const char* expected;
+
+    friend void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 };
 
 class PublishedRows : public ::testing::TestWithParam<Row> {};
@@ -109,6 +113,8 @@ struct FaultRow {
     const char* pmt;
     const char* closing;
     const char* description;
+
+    friend void PrintTo(const FaultRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class SearchFaults : public ::testing::TestWithParam<FaultRow> {};
@@ -154,6 +160,8 @@ struct WindowFaultRow {
     const char* failingOperation;
     int failures;  // how many times in a row it fails
     std::vector<std::string> reports;
+
+    friend void PrintTo(const WindowFaultRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class WindowFaults : public ::testing::TestWithParam<WindowFaultRow> {};

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 namespace pellucor {
@@ -29,6 +31,8 @@ struct CheckRow {
     const char* text;
     const std::string* message;  // nullptr: passes
     bool commaLocale = false;
+
+    friend void PrintTo(const CheckRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class Validation : public ::testing::TestWithParam<CheckRow> {};

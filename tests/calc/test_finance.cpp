@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <string>
 
@@ -22,6 +24,8 @@ struct FactorRow {
     int digits;
     double expected;
     double tolerance;  // 0: exact
+
+    friend void PrintTo(const FactorRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class FactorValues : public ::testing::TestWithParam<FactorRow> {
@@ -60,6 +64,8 @@ struct FaultRow {
     double rate;
     double periods;
     std::int32_t number;
+
+    friend void PrintTo(const FaultRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class FactorFaults : public ::testing::TestWithParam<FaultRow> {

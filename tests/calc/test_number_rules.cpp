@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 #include <random>
@@ -25,6 +27,8 @@ struct ParseRow {
     const NumberLocale* locale;
     bool isNumber;
     double value;  // when isNumber
+
+    friend void PrintTo(const ParseRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class Parsing : public ::testing::TestWithParam<ParseRow> {};
@@ -117,11 +121,56 @@ TEST(Conversion, MatchesCorrectlyRoundedDecimalOnGeneratedTexts) {
     }
 }
 
+// Random texts over the characters numbers are made of: whatever the number test accepts, the
+// conversion accepts too, and nothing it refuses converts.
+TEST(NumberProperties, NumberTestAndConversionAcceptTheSameTexts) {
+    std::mt19937 rng(4242);
+    const std::string alphabet = "0123456789012345678901234567890.,.,+-eE  \taxn%$()";
+    int accepted = 0;
+    for (const NumberLocale* loc : {&Point, &Comma}) {
+        for (int i = 0; i < 100000; ++i) {
+            std::string text;
+            const int len = static_cast<int>(rng() % 16);
+            for (int k = 0; k < len; ++k)
+                text.push_back(alphabet[rng() % alphabet.size()]);
+            bool converts = true;
+            try {
+                TextToDouble(text, *loc);
+            } catch (const AppError&) {
+                converts = false;
+            }
+            ASSERT_EQ(IsNumber(text, *loc), converts) << '"' << text << '"';
+            accepted += converts;
+        }
+    }
+    EXPECT_GT(accepted, 1000);  // the generator does reach numbers, not only garbage
+}
+
+// A figure typed with the other locale's decimal mark is refused, unless it has exactly three
+// fraction digits and so reads as a whole group.
+TEST(NumberProperties, OtherLocalesDecimalMarkNeverScalesAValueSilently) {
+    std::mt19937 rng(99);
+    for (int i = 0; i < 20000; ++i) {
+        const unsigned whole = rng() % 1000000;
+        const int fractionDigits = 1 + static_cast<int>(rng() % 5);
+        std::string fraction;
+        for (int k = 0; k < fractionDigits; ++k)
+            fraction.push_back(static_cast<char>('0' + rng() % 10));
+        const std::string pointText = std::to_string(whole) + "." + fraction;
+        const std::string commaText = std::to_string(whole) + "," + fraction;
+        const bool groupShaped = fractionDigits == 3 && whole < 1000;
+        EXPECT_EQ(IsNumber(pointText, Comma), groupShaped) << pointText;
+        EXPECT_EQ(IsNumber(commaText, Point), groupShaped) << commaText;
+    }
+}
+
 struct RoundRow {
     const char* name;
     double value;
     int digits;
     double expected;
+
+    friend void PrintTo(const RoundRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class Rounding : public ::testing::TestWithParam<RoundRow> {};
@@ -145,6 +194,8 @@ struct TextRow {
     double value;
     const NumberLocale* locale;
     const char* expected;
+
+    friend void PrintTo(const TextRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class DoubleText : public ::testing::TestWithParam<TextRow> {};
