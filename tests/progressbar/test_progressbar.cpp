@@ -257,6 +257,8 @@ private slots:
         QTest::newRow("vertical 25") << 1 << QSize(20, 200) << 100.0f << 25.0f << QRectF(0, 2250, 300, 750);
         // 100 twips snap to 7 pixels; the bar's foot stays on the control's lower edge.
         QTest::newRow("vertical snapped") << 1 << QSize(20, 20) << 3.0f << 1.0f << QRectF(0, 195, 300, 105);
+        // Half a pixel rounds up for the length and would round the top down past the edge.
+        QTest::newRow("vertical half pixel") << 1 << QSize(20, 20) << 40.0f << 1.0f << QRectF(0, 285, 300, 15);
     }
     void geometry() {
         QFETCH(int, orientation);
