@@ -1,12 +1,14 @@
 #include "frmMain.h"
 
 #include "CalculateCommand.h"
+#include "HelpPage.h"
 #include "LocaleBridge.h"
 #include "QtMessageBox.h"
+#include "modWebpage.h"
 
 #include <QCloseEvent>
-#include <QFontMetricsF>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -39,17 +41,18 @@ frmMain::frmMain(QWidget* parent)
     ui.txtResult->setFont(resultFont);
 
     // White frames with their caption on the border line; the button group has no caption.
-    setStyleSheet(QStringLiteral(
-        "QGroupBox { background-color: white; border: 1px solid palette(mid); border-radius: 2px;"
-        " margin-top: 7px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px;"
-        " padding: 0 2px; background-color: white; }"
-        "QGroupBox#Frame4 { margin-top: 0px; }"
-        "QLabel#Picture1 { background-color: white; }"));
+    setStyleSheet(
+        QStringLiteral("QGroupBox { background-color: white; border: 1px solid palette(mid); border-radius: 2px;"
+                       " margin-top: 7px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px;"
+                       " padding: 0 2px; background-color: white; }"
+                       "QGroupBox#Frame4 { margin-top: 0px; }"
+                       "QLabel#Picture1 { background-color: white; }"));
     ensurePolished();
     FitCaptions();
 
     ui.cmdDebug->hide();
+    ui.cmdHelp->setToolTip(QString::fromStdString(pellucor::HelpPageToolTip()));
     ShowEquation();
 
     for (Field f : AllFields)
@@ -120,22 +123,30 @@ void frmMain::ShowEquation() {
 
 QLineEdit* frmMain::FieldWidget(Field field) const {
     switch (field) {
-    case Field::NPV: return ui.txtNPV;
-    case Field::Duration: return ui.txtDuration;
-    case Field::PMT: return ui.txtPMT;
-    case Field::ClosingCost: return ui.txtClosingCost;
-    case Field::Result: return ui.txtResult;
+        case Field::NPV: return ui.txtNPV;
+        case Field::Duration: return ui.txtDuration;
+        case Field::PMT: return ui.txtPMT;
+        case Field::ClosingCost: return ui.txtClosingCost;
+        case Field::Result: return ui.txtResult;
     }
     return ui.txtResult;
 }
 
-std::string frmMain::Text(Field field) { return FieldWidget(field)->text().toStdString(); }
+std::string frmMain::Text(Field field) {
+    return FieldWidget(field)->text().toStdString();
+}
 
-void frmMain::SetText(Field field, const std::string& text) { FieldWidget(field)->setText(QString::fromStdString(text)); }
+void frmMain::SetText(Field field, const std::string& text) {
+    FieldWidget(field)->setText(QString::fromStdString(text));
+}
 
-void frmMain::Repaint() { repaint(); }
+void frmMain::Repaint() {
+    repaint();
+}
 
-void frmMain::SetEnabled(bool enabled) { setEnabled(enabled); }
+void frmMain::SetEnabled(bool enabled) {
+    setEnabled(enabled);
+}
 
 void frmMain::SetMousePointer(pellucor::MousePointer pointer) {
     // The override cursor is a stack: push once for the hourglass, pop all we pushed for the
@@ -218,4 +229,12 @@ void frmMain::cmdCalculate_Click() {
     }
 }
 
-void frmMain::cmdHelp_Click() {}
+void frmMain::cmdHelp_Click() {
+    // Without a handle the help still opens, just without an owner window.
+    std::int32_t owner = 0;
+    try {
+        owner = static_cast<std::int32_t>(winId());
+    } catch (...) {
+    }
+    pellucor::OpenWebPage(pellucor::HelpPageAddress, owner, true);
+}

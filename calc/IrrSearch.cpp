@@ -32,7 +32,9 @@ IrrOutcome SearchIrrReference(const IrrInputs& in) {
     return out;
 }
 
-IrrOutcome SearchIrr(const IrrInputs& in) { return SearchIrrReference(in); }
+IrrOutcome SearchIrr(const IrrInputs& in) {
+    return SearchIrrReference(in);
+}
 
 std::string ResultLine(const IrrInputs& in, const IrrOutcome& out, const NumberLocale& locale) {
     const double ratio = std::fabs(in.npv - out.bestPresentValue) / in.npv;

@@ -19,12 +19,14 @@ struct IrrInputs {
 };
 
 struct IrrOutcome {
-    float bestRate = 0;             // 0 when no candidate came nearer than NPV itself
+    float bestRate = 0;  // 0 when no candidate came nearer than NPV itself
     double bestPresentValue = 0;
 };
 
 // The candidate rate for i: divided in double precision, held in single.
-inline float CandidateRate(std::int32_t i) { return static_cast<float>(static_cast<double>(i) / 100000.0); }
+inline float CandidateRate(std::int32_t i) {
+    return static_cast<float>(static_cast<double>(i) / 100000.0);
+}
 
 // Evaluates every candidate; of equally close candidates the lowest rate wins. An arithmetic
 // fault anywhere raises its error. Expects the fault flags to be clear.

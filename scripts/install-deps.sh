@@ -6,11 +6,11 @@ set -euo pipefail
 build_packages=(
   g++ cmake ninja-build pkgconf
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-qpa-plugins libgl-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-dejavu-extra xdg-utils
 )
 test_packages=(
-  libgtest-dev libbenchmark-dev
-  xvfb xauth xdotool xclip imagemagick x11-utils dbus
+  python3 libgtest-dev libbenchmark-dev
+  xvfb xauth xdotool xclip imagemagick x11-utils dbus dbus-daemon
   appstream desktop-file-utils dpkg-dev file
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   clang libclang-rt-14-dev valgrind time

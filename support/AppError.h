@@ -16,13 +16,16 @@ constexpr std::int32_t OutOfMemory = 7;
 constexpr std::int32_t DivisionByZero = 11;
 constexpr std::int32_t TypeMismatch = 13;
 constexpr std::int32_t Internal = 51;
+constexpr std::int32_t InvalidPropertyValue = 380;
 constexpr std::int32_t PropertyNotSettableAtRunTime = 382;
+// The progress bar's own rejections.
+constexpr std::int32_t ResolutionBelowMinusOne = 3316;
+constexpr std::int32_t MaxNotPositive = 3317;
 }  // namespace ErrorNumber
 
 class AppError : public std::runtime_error {
 public:
-    AppError(std::int32_t number, const std::string& description)
-        : std::runtime_error(description), number_(number) {}
+    AppError(std::int32_t number, const std::string& description) : std::runtime_error(description), number_(number) {}
 
     std::int32_t Number() const noexcept { return number_; }
     std::string Description() const { return what(); }
@@ -32,6 +35,10 @@ public:
     static AppError OutOfMemory() { return {ErrorNumber::OutOfMemory, "Out of memory"}; }
     static AppError DivisionByZero() { return {ErrorNumber::DivisionByZero, "Division by zero"}; }
     static AppError TypeMismatch() { return {ErrorNumber::TypeMismatch, "Type mismatch"}; }
+    static AppError InvalidPropertyValue() { return {ErrorNumber::InvalidPropertyValue, "Invalid property value"}; }
+    static AppError PropertyNotSettableAtRunTime() {
+        return {ErrorNumber::PropertyNotSettableAtRunTime, "Property cannot be set at run time"};
+    }
 
 private:
     std::int32_t number_;

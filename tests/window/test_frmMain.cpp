@@ -3,6 +3,7 @@
 // recorded; an unexpected one fails the test.
 
 #include "CalculateCommand.h"
+#include "Version.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -101,6 +102,7 @@ void FrmMainTest::cleanup() {
 
 void FrmMainTest::formLayout() {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Pellucor"));
+    QCOMPARE(QStringLiteral(PELLUCOR_DISPLAY_VERSION), QStringLiteral("1.00.0017"));
     QCOMPARE(window_->size(), QSize(698, 439));
     QCOMPARE(window_->minimumSize(), window_->maximumSize());
     auto* debug = window_->findChild<QPushButton*>("cmdDebug");
@@ -110,8 +112,10 @@ void FrmMainTest::formLayout() {
     for (const QString& name : frames)
         QVERIFY2(window_->findChild<QWidget*>(name) != nullptr, qPrintable(name));
     QCOMPARE(window_->findChild<QWidget*>("Frame1")->property("title").toString(), QStringLiteral("Variables"));
-    QCOMPARE(window_->findChild<QWidget*>("Frame2")->property("title").toString(), QStringLiteral("Calculation Equation"));
-    QCOMPARE(window_->findChild<QWidget*>("Frame3")->property("title").toString(), QStringLiteral("Approximate Result"));
+    QCOMPARE(window_->findChild<QWidget*>("Frame2")->property("title").toString(),
+             QStringLiteral("Calculation Equation"));
+    QCOMPARE(window_->findChild<QWidget*>("Frame3")->property("title").toString(),
+             QStringLiteral("Approximate Result"));
     auto* picture = window_->findChild<QLabel*>("Picture1");
     QVERIFY(picture != nullptr);
     QVERIFY(!picture->pixmap().isNull());
@@ -125,17 +129,28 @@ void FrmMainTest::formLayout() {
 void FrmMainTest::initialTexts_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
-    QTest::newRow("npv") << "txtNPV" << "60000";
-    QTest::newRow("duration") << "txtDuration" << "360";
-    QTest::newRow("payment") << "txtPMT" << "617.17";
-    QTest::newRow("closing") << "txtClosingCost" << "0";
-    QTest::newRow("result") << "txtResult" << "";
-    QTest::newRow("label1") << "Label1" << "Net cash disbursement (Net PV or NPV) =";
-    QTest::newRow("label2") << "Label2" << "Number of Months (N) =";
-    QTest::newRow("label3") << "Label3" << "Monthly Payment (PMT) =";
-    QTest::newRow("label4") << "Label4" << "Loan Balance + Penalties + Loan Closing Fees =";
-    QTest::newRow("calculate") << "cmdCalculate" << "Calculate IRR";
-    QTest::newRow("help") << "cmdHelp" << "Online Help";
+    QTest::newRow("npv") << "txtNPV"
+                         << "60000";
+    QTest::newRow("duration") << "txtDuration"
+                              << "360";
+    QTest::newRow("payment") << "txtPMT"
+                             << "617.17";
+    QTest::newRow("closing") << "txtClosingCost"
+                             << "0";
+    QTest::newRow("result") << "txtResult"
+                            << "";
+    QTest::newRow("label1") << "Label1"
+                            << "Net cash disbursement (Net PV or NPV) =";
+    QTest::newRow("label2") << "Label2"
+                            << "Number of Months (N) =";
+    QTest::newRow("label3") << "Label3"
+                            << "Monthly Payment (PMT) =";
+    QTest::newRow("label4") << "Label4"
+                            << "Loan Balance + Penalties + Loan Closing Fees =";
+    QTest::newRow("calculate") << "cmdCalculate"
+                               << "Calculate IRR";
+    QTest::newRow("help") << "cmdHelp"
+                          << "Online Help";
 }
 
 void FrmMainTest::initialTexts() {
@@ -149,15 +164,23 @@ void FrmMainTest::initialTexts() {
 void FrmMainTest::tooltips_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("tip");
-    QTest::newRow("npv") << "txtNPV" << "Net cash disburstment (for example, Loan Amount MINUS origaniting fees)";
-    QTest::newRow("duration") << "txtDuration" << "Active Loan duration (in months)";
-    QTest::newRow("payment") << "txtPMT" << "Monthly constant payment amount";
+    QTest::newRow("npv") << "txtNPV"
+                         << "Net cash disburstment (for example, Loan Amount MINUS origaniting fees)";
+    QTest::newRow("duration") << "txtDuration"
+                              << "Active Loan duration (in months)";
+    QTest::newRow("payment") << "txtPMT"
+                             << "Monthly constant payment amount";
     QTest::newRow("closing") << "txtClosingCost"
                              << "Loan closing costs (Loan Balance + Prepayment Penalties + Loan Closing Fees etc)";
-    QTest::newRow("calculate") << "cmdCalculate" << "Click here to calculate Internal Rate of Return";
-    QTest::newRow("picture") << "Picture1" << "IRR Calculation is based on this equation";
-    QTest::newRow("result") << "txtResult" << "Approximate result";
-    QTest::newRow("label") << "Label1" << "";
+    QTest::newRow("calculate") << "cmdCalculate"
+                               << "Click here to calculate Internal Rate of Return";
+    QTest::newRow("help tooltip") << "cmdHelp" << "Go to: https://pellucor.org/library/pellucor/";
+    QTest::newRow("picture") << "Picture1"
+                             << "IRR Calculation is based on this equation";
+    QTest::newRow("result") << "txtResult"
+                            << "Approximate result";
+    QTest::newRow("label") << "Label1"
+                           << "";
 }
 
 void FrmMainTest::tooltips() {
@@ -193,7 +216,8 @@ void FrmMainTest::resultFieldIsReadOnlyAndCentred() {
 
 void FrmMainTest::tabOrder() {
     window_->FieldWidget(Field::NPV)->setFocus();
-    const QStringList expected{"txtDuration", "txtPMT", "txtClosingCost", "cmdCalculate", "cmdHelp", "txtResult", "txtNPV"};
+    const QStringList expected{"txtDuration", "txtPMT",    "txtClosingCost", "cmdCalculate",
+                               "cmdHelp",     "txtResult", "txtNPV"};
     for (const QString& name : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), name);
@@ -329,7 +353,8 @@ void FrmMainTest::failureShowsErrorAndReport() {
 }
 
 void FrmMainTest::everyAccessibleNameIsSet() {
-    for (const char* name : {"txtNPV", "txtDuration", "txtPMT", "txtClosingCost", "txtResult", "cmdCalculate", "cmdHelp"})
+    for (const char* name :
+         {"txtNPV", "txtDuration", "txtPMT", "txtClosingCost", "txtResult", "cmdCalculate", "cmdHelp"})
         QVERIFY2(!window_->findChild<QWidget*>(name)->accessibleName().isEmpty(), name);
 }
 

@@ -1,0 +1,13 @@
+#include "QtControlHost.h"
+
+#include "QtMessageBox.h"
+
+#include <QString>
+
+namespace pellucor {
+
+int QtControlHost::MsgBox(const std::string& text, int style) {
+    return ShowMessageBox(boxParent_, QString::fromStdString(text), style);
+}
+
+}  // namespace pellucor

@@ -1,0 +1,54 @@
+#include "modWebpage.h"
+
+#include "modShellExecute.h"
+
+namespace pellucor {
+
+namespace {
+
+std::string ConfirmText(const std::string& address) {
+    return "This program will open the following web page:\r\n\r\n" + address + "\r\n\r\nClick OK to continue.";
+}
+
+std::string FallbackText(const std::string& address) {
+    return "Sorry. It appears that opening the webpage of this program is not possible on this computer. "
+           "As an alternative, you may visit following page using a web browser:\r\n\r\n" +
+           address + "\r\n\r\nDo you want to copy the above address on the clipboard?";
+}
+
+}  // namespace
+
+void OpenWebPage(MessageBoxHost& boxes, Shell& shell, Clipboard& clipboard, const std::string& address,
+                 std::int32_t ownerWindow, bool confirm) noexcept {
+    if (confirm) {
+        try {
+            if (boxes.MsgBox(ConfirmText(address), MsgBoxStyle::OkCancel) == MsgBoxAnswer::Cancel) return;
+        } catch (...) {
+        }
+    }
+
+    bool opened = false;
+    try {
+        opened = ShellOpen(shell, address, ownerWindow, std::nullopt, ShowCommand::Normal, std::string());
+    } catch (...) {
+    }
+    if (opened) return;
+
+    // A box that could not be shown gave no answer, so the clipboard is left alone.
+    int answer = MsgBoxAnswer::Cancel;
+    try {
+        answer = boxes.MsgBox(FallbackText(address), MsgBoxStyle::YesNoCancel + MsgBoxStyle::Question);
+    } catch (...) {
+    }
+    if (answer != MsgBoxAnswer::Yes) return;
+    try {
+        clipboard.Clear();
+    } catch (...) {
+    }
+    try {
+        clipboard.SetText(address);
+    } catch (...) {
+    }
+}
+
+}  // namespace pellucor

@@ -1,0 +1,78 @@
+// Screen readers announce each input, button and the result field by its accessible name,
+// which must be the caption the sighted user reads next to it.
+#include "frmMain.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSet>
+#include <QTest>
+
+class TestAccessibleNames : public QObject {
+    Q_OBJECT
+
+private:
+    // The text on screen that names the widget, without the "=" that ends the field labels.
+    static QString Caption(const frmMain& window, const QString& captionSource) {
+        const QObject* source = window.findChild<QObject*>(captionSource);
+        if (const auto* label = qobject_cast<const QLabel*>(source)) {
+            QString text = label->text().trimmed();
+            if (text.endsWith(QLatin1Char('=')))
+                text.chop(1);
+            return text.trimmed();
+        }
+        if (const auto* button = qobject_cast<const QAbstractButton*>(source))
+            return button->text();
+        if (const auto* frame = qobject_cast<const QGroupBox*>(source))
+            return frame->title();
+        return {};
+    }
+
+private slots:
+    void announcesCaption_data() {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("captionSource");
+        QTest::addColumn<int>("role");
+        const int edit = QAccessible::EditableText;
+        QTest::newRow("txtNPV") << "txtNPV" << "Label1" << edit;
+        QTest::newRow("txtDuration") << "txtDuration" << "Label2" << edit;
+        QTest::newRow("txtPMT") << "txtPMT" << "Label3" << edit;
+        QTest::newRow("txtClosingCost") << "txtClosingCost" << "Label4" << edit;
+        QTest::newRow("cmdCalculate") << "cmdCalculate" << "cmdCalculate" << int(QAccessible::Button);
+        QTest::newRow("cmdHelp") << "cmdHelp" << "cmdHelp" << int(QAccessible::Button);
+        QTest::newRow("txtResult") << "txtResult" << "Frame3" << edit;
+    }
+
+    void announcesCaption() {
+        QFETCH(QString, widget);
+        QFETCH(QString, captionSource);
+        QFETCH(int, role);
+        frmMain window;
+        auto* target = window.findChild<QWidget*>(widget);
+        QVERIFY2(target != nullptr, qPrintable(widget));
+        const QString caption = Caption(window, captionSource);
+        QVERIFY2(!caption.isEmpty(), qPrintable(captionSource));
+
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(target);
+        QVERIFY(iface != nullptr);
+        QCOMPARE(iface->text(QAccessible::Name), caption);
+        QCOMPARE(int(iface->role()), role);
+    }
+
+    void namesAreDistinct() {
+        frmMain window;
+        QSet<QString> names;
+        const char* widgets[] = {"txtNPV", "txtDuration", "txtPMT", "txtClosingCost",
+                                 "cmdCalculate", "cmdHelp", "txtResult"};
+        for (const char* name : widgets) {
+            auto* target = window.findChild<QWidget*>(QString::fromLatin1(name));
+            QVERIFY(target != nullptr);
+            names.insert(QAccessible::queryAccessibleInterface(target)->text(QAccessible::Name));
+        }
+        QCOMPARE(names.size(), int(std::size(widgets)));
+    }
+};
+
+QTEST_MAIN(TestAccessibleNames)
+#include "test_accessible_names.moc"
