@@ -128,6 +128,32 @@ def main():
         numbers[f"extreme-{name}"] = b"\n" + text.encode()
     write("fuzz_number_rules", numbers)
 
+    def store(*entries, version="1"):
+        body = ",\n".join(
+            '  {"key": %s, "type": %s, "value": %s}' % entry for entry in entries)
+        return ('{"version": %s, "properties": [\n%s\n]}\n' % (version, body)).encode()
+
+    write("fuzz_progressbar_store", {
+        "empty": store(),
+        "all-keys": store(('"BackColor"', '"i32"', "-2147483633"), ('"BorderColor"', '"i32"', "-2147483630"),
+                          ('"ForeColor"', '"i32"', "255"), ('"Max"', '"f32"', "250.5"),
+                          ('"Value"', '"f32"', "37.5"), ('"Resolution"', '"i32"', "-1"),
+                          ('"Orientation"', '"i32"', "1")),
+        "non-finite": store(('"Max"', '"f32"', '"Infinity"'), ('"Value"', '"f32"', '"NaN"')),
+        "max-zero": store(('"Max"', '"f32"', "0"), ('"Value"', '"f32"', "-0")),
+        "odd-fields": store(('"Orientation"', '"i32"', "5"), ('"Resolution"', '"i16"', "-32768")),
+        "texts": store(('"Max"', '"text"', '" 1e3 "'), ('"Value"', '"text"', '"abc"'),
+                       ('"BackColor"', '"text"', '"-2147483633"')),
+        "bad-colour": store(('"ForeColor"', '"i32"', "-2147483393")),
+        "surrogate-key": store(('"\\ud800"', '"text"', '"\\udfff"')),
+        "duplicate-key": store(('"Max"', '"f32"', "1"), ('"Max"', '"f32"', "2")),
+        "out-of-range": store(('"Resolution"', '"i16"', "32768")),
+        "wrong-version": store(version="2"),
+        "unknown-member": b'{"version": 1, "properties": [], "extra": 0}',
+        "not-json": b"version=1",
+        "nested": b'{"version": 1, "properties": [[[[{}]]]]}',
+    })
+
 
 if __name__ == "__main__":
     main()
