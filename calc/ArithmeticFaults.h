@@ -9,9 +9,13 @@ namespace pellucor {
 
 constexpr int ArithmeticFaultFlags = FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID;
 
-inline void ClearArithmeticFaults() noexcept { std::feclearexcept(ArithmeticFaultFlags); }
+inline void ClearArithmeticFaults() noexcept {
+    std::feclearexcept(ArithmeticFaultFlags);
+}
 
-inline bool ArithmeticFaultRaised() noexcept { return std::fetestexcept(ArithmeticFaultFlags) != 0; }
+inline bool ArithmeticFaultRaised() noexcept {
+    return std::fetestexcept(ArithmeticFaultFlags) != 0;
+}
 
 // Raises the error for the first raised flag: "Overflow", "Division by zero", or "Invalid
 // procedure call or argument" for an invalid operation such as 0 / 0.

@@ -9,11 +9,11 @@ namespace pellucor {
 
 const char* FieldName(Field field) {
     switch (field) {
-    case Field::NPV: return "txtNPV";
-    case Field::Duration: return "txtDuration";
-    case Field::PMT: return "txtPMT";
-    case Field::ClosingCost: return "txtClosingCost";
-    case Field::Result: return "txtResult";
+        case Field::NPV: return "txtNPV";
+        case Field::Duration: return "txtDuration";
+        case Field::PMT: return "txtPMT";
+        case Field::ClosingCost: return "txtClosingCost";
+        case Field::Result: return "txtResult";
     }
     return "";
 }

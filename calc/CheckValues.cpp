@@ -23,8 +23,7 @@ struct FieldRule {
 
 const std::array<FieldRule, 4>& Rules() {
     static const std::array<FieldRule, 4> rules{{
-        {Field::NPV, 1.0, 100000000.0, false,
-         "Please enter the correct Net Present Value (Net cash disbursement).",
+        {Field::NPV, 1.0, 100000000.0, false, "Please enter the correct Net Present Value (Net cash disbursement).",
          "Net Present Value must be between 1.00 to " + LimitText},
         {Field::Duration, 1.0, 1000.0, false, "Please enter correct duration (Number of Months).",
          "Loan duration (Number of Months, N) must be between 1 to 1000."},

@@ -98,8 +98,7 @@ double LowestDifference(const Candidate& first, const Candidate& last, const Irr
     const double qLow = 1.0 - 1.0 / pLow;
     const double qHigh = 1.0 - 1.0 / pHigh;
     // q / m rises with q; with m it moves one way or the other by the sign of q.
-    const double corners[4] = {qLow / first.monthly, qLow / last.monthly, qHigh / first.monthly,
-                               qHigh / last.monthly};
+    const double corners[4] = {qLow / first.monthly, qLow / last.monthly, qHigh / first.monthly, qHigh / last.monthly};
     double afLow = corners[0];
     double afHigh = corners[0];
     for (double v : corners) {

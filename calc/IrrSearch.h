@@ -19,12 +19,14 @@ struct IrrInputs {
 };
 
 struct IrrOutcome {
-    float bestRate = 0;             // 0 when no candidate came nearer than NPV itself
+    float bestRate = 0;  // 0 when no candidate came nearer than NPV itself
     double bestPresentValue = 0;
 };
 
 // The candidate rate for i: divided in double precision, held in single.
-inline float CandidateRate(std::int32_t i) { return static_cast<float>(static_cast<double>(i) / 100000.0); }
+inline float CandidateRate(std::int32_t i) {
+    return static_cast<float>(static_cast<double>(i) / 100000.0);
+}
 
 // Finds the candidate the reference loop finds, with the same present value bit for bit and
 // the same error, without evaluating every candidate: ends of blocks are evaluated exactly,

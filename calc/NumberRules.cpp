@@ -11,9 +11,13 @@ namespace pellucor {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // A separator is never empty in use; an empty one simply never matches.
 bool StartsWith(std::string_view text, std::size_t pos, std::string_view what) {
@@ -24,9 +28,9 @@ bool StartsWith(std::string_view text, std::size_t pos, std::string_view what) {
 // falls among them, and its exponent.
 struct Scanned {
     bool negative = false;
-    std::string digits;          // integer digits then fraction digits
-    std::size_t intDigits = 0;   // how many of `digits` stand before the decimal point
-    long long exponent = 0;      // clamped: anything this large is out of range anyway
+    std::string digits;         // integer digits then fraction digits
+    std::size_t intDigits = 0;  // how many of `digits` stand before the decimal point
+    long long exponent = 0;     // clamped: anything this large is out of range anyway
 };
 
 constexpr long long ExponentClamp = 100000;
@@ -209,8 +213,8 @@ std::string FormatPercent(double value, int decimals, const NumberLocale& locale
     if (!std::isfinite(percent))
         throw AppError::Overflow();
     char buf[400];
-    const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, std::fabs(percent), std::chars_format::fixed,
-                                         decimals < 0 ? 0 : decimals);
+    const auto [ptr, ec] =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(percent), std::chars_format::fixed, decimals < 0 ? 0 : decimals);
     if (ec != std::errc())
         throw AppError::Overflow();
     const std::string_view text(buf, static_cast<std::size_t>(ptr - buf));

@@ -21,8 +21,7 @@ constexpr std::int32_t PropertyNotSettableAtRunTime = 382;
 
 class AppError : public std::runtime_error {
 public:
-    AppError(std::int32_t number, const std::string& description)
-        : std::runtime_error(description), number_(number) {}
+    AppError(std::int32_t number, const std::string& description) : std::runtime_error(description), number_(number) {}
 
     std::int32_t Number() const noexcept { return number_; }
     std::string Description() const { return what(); }

@@ -16,28 +16,25 @@ constexpr int DefaultButtonShift = 8;  // 0x100 selects the second button, 0x200
 std::vector<std::pair<QMessageBox::StandardButton, int>> ButtonsFor(int style) {
     using B = QMessageBox::StandardButton;
     switch (style & MsgBoxStyle::ButtonsMask) {
-    case MsgBoxStyle::OkCancel:
-        return {{B::Ok, MsgBoxAnswer::Ok}, {B::Cancel, MsgBoxAnswer::Cancel}};
-    case MsgBoxStyle::AbortRetryIgnore:
-        return {{B::Abort, MsgBoxAnswer::Abort}, {B::Retry, MsgBoxAnswer::Retry}, {B::Ignore, MsgBoxAnswer::Ignore}};
-    case MsgBoxStyle::YesNoCancel:
-        return {{B::Yes, MsgBoxAnswer::Yes}, {B::No, MsgBoxAnswer::No}, {B::Cancel, MsgBoxAnswer::Cancel}};
-    case MsgBoxStyle::YesNo:
-        return {{B::Yes, MsgBoxAnswer::Yes}, {B::No, MsgBoxAnswer::No}};
-    case MsgBoxStyle::RetryCancel:
-        return {{B::Retry, MsgBoxAnswer::Retry}, {B::Cancel, MsgBoxAnswer::Cancel}};
-    default:
-        return {{B::Ok, MsgBoxAnswer::Ok}};
+        case MsgBoxStyle::OkCancel: return {{B::Ok, MsgBoxAnswer::Ok}, {B::Cancel, MsgBoxAnswer::Cancel}};
+        case MsgBoxStyle::AbortRetryIgnore:
+            return {
+                {B::Abort, MsgBoxAnswer::Abort}, {B::Retry, MsgBoxAnswer::Retry}, {B::Ignore, MsgBoxAnswer::Ignore}};
+        case MsgBoxStyle::YesNoCancel:
+            return {{B::Yes, MsgBoxAnswer::Yes}, {B::No, MsgBoxAnswer::No}, {B::Cancel, MsgBoxAnswer::Cancel}};
+        case MsgBoxStyle::YesNo: return {{B::Yes, MsgBoxAnswer::Yes}, {B::No, MsgBoxAnswer::No}};
+        case MsgBoxStyle::RetryCancel: return {{B::Retry, MsgBoxAnswer::Retry}, {B::Cancel, MsgBoxAnswer::Cancel}};
+        default: return {{B::Ok, MsgBoxAnswer::Ok}};
     }
 }
 
 QMessageBox::Icon IconFor(int style) {
     switch (style & MsgBoxStyle::IconMask) {
-    case MsgBoxStyle::Critical: return QMessageBox::Critical;
-    case MsgBoxStyle::Question: return QMessageBox::Question;
-    case MsgBoxStyle::Exclamation: return QMessageBox::Warning;
-    case MsgBoxStyle::Information: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+        case MsgBoxStyle::Critical: return QMessageBox::Critical;
+        case MsgBoxStyle::Question: return QMessageBox::Question;
+        case MsgBoxStyle::Exclamation: return QMessageBox::Warning;
+        case MsgBoxStyle::Information: return QMessageBox::Information;
+        default: return QMessageBox::NoIcon;
     }
 }
 

@@ -2,8 +2,8 @@
 
 namespace pellucor {
 
-void ReportError(MessageBoxHost& host, PendingError& pending, const std::string& procedureName,
-                 bool showBox, const std::string& message, bool includeDescription, int boxStyle) {
+void ReportError(MessageBoxHost& host, PendingError& pending, const std::string& procedureName, bool showBox,
+                 const std::string& message, bool includeDescription, int boxStyle) {
     if (!pending.IsPending())
         return;
     if (showBox) {

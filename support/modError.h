@@ -10,7 +10,7 @@ namespace pellucor {
 // Shows the pending error (its description, an empty line, then the caller's message) and
 // clears it; does nothing when no error is pending. The procedure name identifies the caller
 // for readers of the code and tests; it never appears in the box.
-void ReportError(MessageBoxHost& host, PendingError& pending, const std::string& procedureName,
-                 bool showBox, const std::string& message, bool includeDescription, int boxStyle);
+void ReportError(MessageBoxHost& host, PendingError& pending, const std::string& procedureName, bool showBox,
+                 const std::string& message, bool includeDescription, int boxStyle);
 
 }  // namespace pellucor

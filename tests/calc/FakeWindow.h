@@ -23,13 +23,13 @@ public:
                                        {Field::PMT, "617.17"},
                                        {Field::ClosingCost, "0"},
                                        {Field::Result, ""}};
-    std::vector<std::string> log;        // "SetText txtResult=...", "Repaint", "SetEnabled 0", ...
+    std::vector<std::string> log;  // "SetText txtResult=...", "Repaint", "SetEnabled 0", ...
     std::vector<Box> boxes;
-    std::vector<std::string> reports;    // procedure names that reported an error
+    std::vector<std::string> reports;  // procedure names that reported an error
     bool enabled = true;
     MousePointer pointer = MousePointer::Default;
     Field focused = Field::NPV;
-    int searchesSeen = 0;                // how often the busy text was written
+    int searchesSeen = 0;  // how often the busy text was written
 
     // Called before each operation with its log entry; throw from it to make that operation fail.
     std::function<void(const std::string&)> failWhen;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <string>
 
@@ -21,6 +23,8 @@ struct Row {
     const char* pmt;
     const char* closing;
     const char* expected;
+
+    friend void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 };
 
 class PublishedRows : public ::testing::TestWithParam<Row> {};
@@ -39,24 +43,23 @@ TEST_P(PublishedRows, ResultFieldReadsExactly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, PublishedRows,
-    ::testing::Values(
-        Row{"InitialInputs", "60000", "360", "617.17", "0", "IRR = 12.000%, when NPV = 60000.239"},
-        Row{"NegativeClosing", "60000", "360", "617.17", "-10000", "IRR = 11.937%, when NPV = 60000.88"},
-        Row{"PositiveClosing", "60000", "360", "617.17", "10000", "IRR = 12.061%, when NPV = 60000.621"},
-        Row{"FractionalMonths", "60000", "360.5", "617.17", "0", "IRR = 12.002%, when NPV = 59999.772"},
-        Row{"SingleMonthBalloon", "60000", "1", "0", "60600", "IRR = 12.000%, when NPV = 60000"},
-        Row{"BalloonOnly", "50000", "120", "0", "100000", "IRR = 6.952%, when NPV = 49997.662"},
-        Row{"ZeroInterest", "12000", "12", "1000", "0", "IRR = 0.001%, when NPV = 11999.935"},
-        Row{"NegativeRateWithinTolerance", "1300", "12", "100", "0", "IRR = 0.001%, when NPV = 1199.994"},
-        Row{"NegativeRateBeyondTolerance", "1334", "12", "100", "0", "IRR is out of range."},
-        Row{"TopCandidate", "740", "12", "100", "0", "IRR = 100.000%, when NPV = 740.764"},
-        Row{"RateAboveTopWithinTolerance", "700", "12", "100", "0", "IRR = 100.000%, when NPV = 740.764"},
-        Row{"RateAboveTopBeyondTolerance", "667", "12", "100", "0", "IRR is out of range."},
-        Row{"PaymentTooSmall", "60000", "360", "100", "0", "IRR is out of range."},
-        Row{"NothingPaidBack", "60000", "360", "0", "0", "IRR is out of range."},
-        Row{"SmallestWhole", "1", "1", "0", "1", "IRR = 0.001%, when NPV = 1"},
-        Row{"MaximalInputs", "100000000", "1000", "100000000", "100000000", "IRR is out of range."},
-        Row{"GroupedNpv", "60,000", "360", "617.17", "0", "IRR = 12.000%, when NPV = 60000.239"}),
+    ::testing::Values(Row{"InitialInputs", "60000", "360", "617.17", "0", "IRR = 12.000%, when NPV = 60000.239"},
+                      Row{"NegativeClosing", "60000", "360", "617.17", "-10000", "IRR = 11.937%, when NPV = 60000.88"},
+                      Row{"PositiveClosing", "60000", "360", "617.17", "10000", "IRR = 12.061%, when NPV = 60000.621"},
+                      Row{"FractionalMonths", "60000", "360.5", "617.17", "0", "IRR = 12.002%, when NPV = 59999.772"},
+                      Row{"SingleMonthBalloon", "60000", "1", "0", "60600", "IRR = 12.000%, when NPV = 60000"},
+                      Row{"BalloonOnly", "50000", "120", "0", "100000", "IRR = 6.952%, when NPV = 49997.662"},
+                      Row{"ZeroInterest", "12000", "12", "1000", "0", "IRR = 0.001%, when NPV = 11999.935"},
+                      Row{"NegativeRateWithinTolerance", "1300", "12", "100", "0", "IRR = 0.001%, when NPV = 1199.994"},
+                      Row{"NegativeRateBeyondTolerance", "1334", "12", "100", "0", "IRR is out of range."},
+                      Row{"TopCandidate", "740", "12", "100", "0", "IRR = 100.000%, when NPV = 740.764"},
+                      Row{"RateAboveTopWithinTolerance", "700", "12", "100", "0", "IRR = 100.000%, when NPV = 740.764"},
+                      Row{"RateAboveTopBeyondTolerance", "667", "12", "100", "0", "IRR is out of range."},
+                      Row{"PaymentTooSmall", "60000", "360", "100", "0", "IRR is out of range."},
+                      Row{"NothingPaidBack", "60000", "360", "0", "0", "IRR is out of range."},
+                      Row{"SmallestWhole", "1", "1", "0", "1", "IRR = 0.001%, when NPV = 1"},
+                      Row{"MaximalInputs", "100000000", "1000", "100000000", "100000000", "IRR is out of range."},
+                      Row{"GroupedNpv", "60,000", "360", "617.17", "0", "IRR = 12.000%, when NPV = 60000.239"}),
     [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 
 TEST(CalculateCommand, CommaDecimalLocaleReadsAndWritesItsOwnSeparators) {
@@ -109,6 +112,8 @@ struct FaultRow {
     const char* pmt;
     const char* closing;
     const char* description;
+
+    friend void PrintTo(const FaultRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class SearchFaults : public ::testing::TestWithParam<FaultRow> {};
@@ -126,17 +131,16 @@ TEST_P(SearchFaults, EndInErrorWithItsDescription) {
     EXPECT_EQ(w.pointer, MousePointer::Default);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Unvalidated, SearchFaults,
-    ::testing::Values(
-        // A million months overflows the power at the high candidates.
-        FaultRow{"PowerOverflow", "60000", "1000000", "617.17", "0", "Overflow"},
-        FaultRow{"MonthsBeyondSingle", "60000", "1e39", "617.17", "0", "Overflow"},
-        FaultRow{"NpvBeyondDouble", "1e400", "360", "617.17", "0", "Overflow"},
-        // inf - inf in the present value.
-        FaultRow{"InfinitePresentValue", "1", "1", "1e308", "1e308", "Overflow"},
-        FaultRow{"ZeroNpvRatio", "0", "12", "0", "0", "Invalid procedure call or argument"}),
-    [](const ::testing::TestParamInfo<FaultRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Unvalidated, SearchFaults,
+                         ::testing::Values(
+                             // A million months overflows the power at the high candidates.
+                             FaultRow{"PowerOverflow", "60000", "1000000", "617.17", "0", "Overflow"},
+                             FaultRow{"MonthsBeyondSingle", "60000", "1e39", "617.17", "0", "Overflow"},
+                             FaultRow{"NpvBeyondDouble", "1e400", "360", "617.17", "0", "Overflow"},
+                             // inf - inf in the present value.
+                             FaultRow{"InfinitePresentValue", "1", "1", "1e308", "1e308", "Overflow"},
+                             FaultRow{"ZeroNpvRatio", "0", "12", "0", "0", "Invalid procedure call or argument"}),
+                         [](const ::testing::TestParamInfo<FaultRow>& info) { return std::string(info.param.name); });
 
 TEST(CalculateCommand, ValidationFailureRunsNoSearchAndKeepsTheResult) {
     FakeWindow w;
@@ -154,6 +158,8 @@ struct WindowFaultRow {
     const char* failingOperation;
     int failures;  // how many times in a row it fails
     std::vector<std::string> reports;
+
+    friend void PrintTo(const WindowFaultRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class WindowFaults : public ::testing::TestWithParam<WindowFaultRow> {};
@@ -172,7 +178,8 @@ TEST_P(WindowFaults, LeaveTheWindowUsable) {
     EXPECT_EQ(w.reports, row.reports);
     EXPECT_EQ(w.boxes.size(), row.reports.size());
     for (std::size_t i = 0; i < w.boxes.size(); ++i) {
-        const char* message = w.reports[i] == "CheckValues" ? "Problem in input processing." : "Could not calculate IRR.";
+        const char* message =
+            w.reports[i] == "CheckValues" ? "Problem in input processing." : "Could not calculate IRR.";
         EXPECT_EQ(w.boxes[i].text, std::string("Window operation failed\r\n\r\n") + message);
     }
     EXPECT_TRUE(w.enabled);

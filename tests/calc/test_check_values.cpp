@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 namespace pellucor {
@@ -29,6 +31,8 @@ struct CheckRow {
     const char* text;
     const std::string* message;  // nullptr: passes
     bool commaLocale = false;
+
+    friend void PrintTo(const CheckRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class Validation : public ::testing::TestWithParam<CheckRow> {};
@@ -55,17 +59,13 @@ TEST_P(Validation, RefusesWithTheFieldsMessage) {
 INSTANTIATE_TEST_SUITE_P(
     Fields, Validation,
     ::testing::Values(
-        CheckRow{"InitialPass", Field::NPV, "60000", nullptr},
-        CheckRow{"NpvLowLimit", Field::NPV, "1", nullptr},
-        CheckRow{"NpvHighLimit", Field::NPV, "100000000", nullptr},
-        CheckRow{"NpvBelow", Field::NPV, "0.99", &NpvRange},
-        CheckRow{"NpvAbove", Field::NPV, "100000000.01", &NpvRange},
-        CheckRow{"NpvEmpty", Field::NPV, "", &NpvNumber},
+        CheckRow{"InitialPass", Field::NPV, "60000", nullptr}, CheckRow{"NpvLowLimit", Field::NPV, "1", nullptr},
+        CheckRow{"NpvHighLimit", Field::NPV, "100000000", nullptr}, CheckRow{"NpvBelow", Field::NPV, "0.99", &NpvRange},
+        CheckRow{"NpvAbove", Field::NPV, "100000000.01", &NpvRange}, CheckRow{"NpvEmpty", Field::NPV, "", &NpvNumber},
         CheckRow{"NpvLetters", Field::NPV, "abc", &NpvNumber},
         CheckRow{"NpvTrailingLetters", Field::NPV, "12abc", &NpvNumber},
         CheckRow{"NpvBlanksAround", Field::NPV, " 60000 ", nullptr},
-        CheckRow{"NpvExponent", Field::NPV, "1e3", nullptr},
-        CheckRow{"NpvGrouped", Field::NPV, "60,000", nullptr},
+        CheckRow{"NpvExponent", Field::NPV, "1e3", nullptr}, CheckRow{"NpvGrouped", Field::NPV, "60,000", nullptr},
         CheckRow{"NpvGroupedAboveLimit", Field::NPV, "100,000,001", &NpvRange},
         CheckRow{"NpvCommaHalf", Field::NPV, "0,5", &NpvRange, true},
         CheckRow{"DurationLowLimit", Field::Duration, "1", nullptr},
@@ -76,10 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"DurationMillionGrouped", Field::Duration, "1,000,000", &DurationRange},
         CheckRow{"DurationBadGroup", Field::Duration, "1,0", &DurationNumber},
         CheckRow{"DurationBeyondSingle", Field::Duration, "1e39", &DurationRange},
-        CheckRow{"PmtZero", Field::PMT, "0", nullptr},
-        CheckRow{"PmtHighLimit", Field::PMT, "100000000", nullptr},
-        CheckRow{"PmtNegative", Field::PMT, "-0.01", &PmtRange},
-        CheckRow{"PmtLetters", Field::PMT, "x", &PmtNumber},
+        CheckRow{"PmtZero", Field::PMT, "0", nullptr}, CheckRow{"PmtHighLimit", Field::PMT, "100000000", nullptr},
+        CheckRow{"PmtNegative", Field::PMT, "-0.01", &PmtRange}, CheckRow{"PmtLetters", Field::PMT, "x", &PmtNumber},
         CheckRow{"ClosingLowLimit", Field::ClosingCost, "-100000000", nullptr},
         CheckRow{"ClosingHighLimit", Field::ClosingCost, "100000000", nullptr},
         CheckRow{"ClosingBelow", Field::ClosingCost, "-100000000.5", &ClosingRange},

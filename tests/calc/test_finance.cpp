@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <string>
 
@@ -22,6 +24,8 @@ struct FactorRow {
     int digits;
     double expected;
     double tolerance;  // 0: exact
+
+    friend void PrintTo(const FactorRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class FactorValues : public ::testing::TestWithParam<FactorRow> {
@@ -41,17 +45,16 @@ TEST_P(FactorValues, Match) {
 
 INSTANTIATE_TEST_SUITE_P(
     Published, FactorValues,
-    ::testing::Values(
-        FactorRow{"DiscountYearAtOnePercent", Factor::Discount, 0.01, 12, -1, 0.8874492253, 1e-10},
-        FactorRow{"AnnuityYearAtOnePercent", Factor::Annuity, 0.01, 12, -1, 11.25507747, 1e-8},
-        FactorRow{"Annuity360Unrounded", Factor::Annuity, 0.01, 360, -1, 97.21833108, 1e-8},
-        FactorRow{"Annuity360TwoDigits", Factor::Annuity, 0.01, 360, 2, 97.22, 0},
-        FactorRow{"DiscountFourDigits", Factor::Discount, 0.01, 12, 4, 0.8874, 0},
-        FactorRow{"DiscountNoPeriods", Factor::Discount, 0.05, 0, -1, 1, 0},
-        FactorRow{"AnnuityNoPeriods", Factor::Annuity, 0.05, 0, -1, 0, 0},
-        FactorRow{"DiscountZeroRate", Factor::Discount, 0, 360, -1, 1, 0},
-        FactorRow{"DiscountHalfPeriod", Factor::Discount, 0.01, 0.5, -1, 1 / std::sqrt(1.01), 1e-15},
-        FactorRow{"DiscountNegativePeriods", Factor::Discount, 0.1, -2, -1, 1.21, 1e-12}),
+    ::testing::Values(FactorRow{"DiscountYearAtOnePercent", Factor::Discount, 0.01, 12, -1, 0.8874492253, 1e-10},
+                      FactorRow{"AnnuityYearAtOnePercent", Factor::Annuity, 0.01, 12, -1, 11.25507747, 1e-8},
+                      FactorRow{"Annuity360Unrounded", Factor::Annuity, 0.01, 360, -1, 97.21833108, 1e-8},
+                      FactorRow{"Annuity360TwoDigits", Factor::Annuity, 0.01, 360, 2, 97.22, 0},
+                      FactorRow{"DiscountFourDigits", Factor::Discount, 0.01, 12, 4, 0.8874, 0},
+                      FactorRow{"DiscountNoPeriods", Factor::Discount, 0.05, 0, -1, 1, 0},
+                      FactorRow{"AnnuityNoPeriods", Factor::Annuity, 0.05, 0, -1, 0, 0},
+                      FactorRow{"DiscountZeroRate", Factor::Discount, 0, 360, -1, 1, 0},
+                      FactorRow{"DiscountHalfPeriod", Factor::Discount, 0.01, 0.5, -1, 1 / std::sqrt(1.01), 1e-15},
+                      FactorRow{"DiscountNegativePeriods", Factor::Discount, 0.1, -2, -1, 1.21, 1e-12}),
     [](const ::testing::TestParamInfo<FactorRow>& info) { return std::string(info.param.name); });
 
 struct FaultRow {
@@ -60,6 +63,8 @@ struct FaultRow {
     double rate;
     double periods;
     std::int32_t number;
+
+    friend void PrintTo(const FaultRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class FactorFaults : public ::testing::TestWithParam<FaultRow> {

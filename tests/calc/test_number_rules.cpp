@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 #include <random>
@@ -25,6 +27,8 @@ struct ParseRow {
     const NumberLocale* locale;
     bool isNumber;
     double value;  // when isNumber
+
+    friend void PrintTo(const ParseRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class Parsing : public ::testing::TestWithParam<ParseRow> {};
@@ -42,48 +46,31 @@ TEST_P(Parsing, NumberTestAndConversionAgree) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, Parsing,
     ::testing::Values(
-        ParseRow{"Whole", "60000", &Point, true, 60000},
-        ParseRow{"Fraction", "617.17", &Point, true, 617.17},
+        ParseRow{"Whole", "60000", &Point, true, 60000}, ParseRow{"Fraction", "617.17", &Point, true, 617.17},
         ParseRow{"BlanksAround", "  60000 \t", &Point, true, 60000},
-        ParseRow{"LeadingSign", "-10000", &Point, true, -10000},
-        ParseRow{"PlusSign", "+5", &Point, true, 5},
-        ParseRow{"Exponent", "1e3", &Point, true, 1000},
-        ParseRow{"NegativeExponent", "25E-1", &Point, true, 2.5},
-        ParseRow{"TrailingPoint", "60000.", &Point, true, 60000},
-        ParseRow{"LeadingPoint", ".5", &Point, true, 0.5},
-        ParseRow{"OneGroup", "60,000", &Point, true, 60000},
-        ParseRow{"TwoGroups", "1,000,000", &Point, true, 1000000},
+        ParseRow{"LeadingSign", "-10000", &Point, true, -10000}, ParseRow{"PlusSign", "+5", &Point, true, 5},
+        ParseRow{"Exponent", "1e3", &Point, true, 1000}, ParseRow{"NegativeExponent", "25E-1", &Point, true, 2.5},
+        ParseRow{"TrailingPoint", "60000.", &Point, true, 60000}, ParseRow{"LeadingPoint", ".5", &Point, true, 0.5},
+        ParseRow{"OneGroup", "60,000", &Point, true, 60000}, ParseRow{"TwoGroups", "1,000,000", &Point, true, 1000000},
         ParseRow{"GroupsAndFraction", "1,234.5", &Point, true, 1234.5},
         ParseRow{"CommaDecimal", "617,17", &Comma, true, 617.17},
         ParseRow{"CommaLocaleGroups", "60.000", &Comma, true, 60000},
         ParseRow{"CommaLocaleHalf", "0,5", &Comma, true, 0.5},
         ParseRow{"NarrowSpaceGroups", "60\u202F000,5", &French, true, 60000.5},
         ParseRow{"TinyBecomesZero", "1e-400", &Point, true, 0},
-        ParseRow{"LongDigitRun", "000000000000001", &Point, true, 1},
-        ParseRow{"Empty", "", &Point, false, 0},
-        ParseRow{"OnlyBlanks", "   ", &Point, false, 0},
-        ParseRow{"Letters", "abc", &Point, false, 0},
-        ParseRow{"TrailingLetters", "12abc", &Point, false, 0},
-        ParseRow{"Infinity", "inf", &Point, false, 0},
-        ParseRow{"NotANumber", "nan", &Point, false, 0},
-        ParseRow{"HexFloat", "0x1p3", &Point, false, 0},
-        ParseRow{"HexPrefix", "&H10", &Point, false, 0},
-        ParseRow{"BareExponent", "1e", &Point, false, 0},
-        ParseRow{"DoubleSign", "--1", &Point, false, 0},
-        ParseRow{"LoneSign", "-", &Point, false, 0},
-        ParseRow{"LonePoint", ".", &Point, false, 0},
-        ParseRow{"LoneGroup", ",", &Point, false, 0},
-        ParseRow{"ShortGroup", "1,0", &Point, false, 0},
-        ParseRow{"LongGroup", "6,0000", &Point, false, 0},
-        ParseRow{"LeadingGroup", ",000", &Point, false, 0},
-        ParseRow{"GroupInFraction", "1.000,5", &Point, false, 0},
+        ParseRow{"LongDigitRun", "000000000000001", &Point, true, 1}, ParseRow{"Empty", "", &Point, false, 0},
+        ParseRow{"OnlyBlanks", "   ", &Point, false, 0}, ParseRow{"Letters", "abc", &Point, false, 0},
+        ParseRow{"TrailingLetters", "12abc", &Point, false, 0}, ParseRow{"Infinity", "inf", &Point, false, 0},
+        ParseRow{"NotANumber", "nan", &Point, false, 0}, ParseRow{"HexFloat", "0x1p3", &Point, false, 0},
+        ParseRow{"HexPrefix", "&H10", &Point, false, 0}, ParseRow{"BareExponent", "1e", &Point, false, 0},
+        ParseRow{"DoubleSign", "--1", &Point, false, 0}, ParseRow{"LoneSign", "-", &Point, false, 0},
+        ParseRow{"LonePoint", ".", &Point, false, 0}, ParseRow{"LoneGroup", ",", &Point, false, 0},
+        ParseRow{"ShortGroup", "1,0", &Point, false, 0}, ParseRow{"LongGroup", "6,0000", &Point, false, 0},
+        ParseRow{"LeadingGroup", ",000", &Point, false, 0}, ParseRow{"GroupInFraction", "1.000,5", &Point, false, 0},
         // A point-decimal payment typed under a comma locale must not become 61717.
-        ParseRow{"OtherLocalesDecimal", "617.17", &Comma, false, 0},
-        ParseRow{"InnerBlank", "60 000", &Point, false, 0},
-        ParseRow{"Currency", "$100", &Point, false, 0},
-        ParseRow{"TrailingSign", "100-", &Point, false, 0},
-        ParseRow{"Parentheses", "(100)", &Point, false, 0},
-        ParseRow{"BeyondDouble", "1e400", &Point, false, 0},
+        ParseRow{"OtherLocalesDecimal", "617.17", &Comma, false, 0}, ParseRow{"InnerBlank", "60 000", &Point, false, 0},
+        ParseRow{"Currency", "$100", &Point, false, 0}, ParseRow{"TrailingSign", "100-", &Point, false, 0},
+        ParseRow{"Parentheses", "(100)", &Point, false, 0}, ParseRow{"BeyondDouble", "1e400", &Point, false, 0},
         ParseRow{"HugeExponentDigits", "1e99999999999999999999", &Point, false, 0}),
     [](const ::testing::TestParamInfo<ParseRow>& info) { return std::string(info.param.name); });
 
@@ -117,11 +104,56 @@ TEST(Conversion, MatchesCorrectlyRoundedDecimalOnGeneratedTexts) {
     }
 }
 
+// Random texts over the characters numbers are made of: whatever the number test accepts, the
+// conversion accepts too, and nothing it refuses converts.
+TEST(NumberProperties, NumberTestAndConversionAcceptTheSameTexts) {
+    std::mt19937 rng(4242);
+    const std::string alphabet = "0123456789012345678901234567890.,.,+-eE  \taxn%$()";
+    int accepted = 0;
+    for (const NumberLocale* loc : {&Point, &Comma}) {
+        for (int i = 0; i < 100000; ++i) {
+            std::string text;
+            const int len = static_cast<int>(rng() % 16);
+            for (int k = 0; k < len; ++k)
+                text.push_back(alphabet[rng() % alphabet.size()]);
+            bool converts = true;
+            try {
+                TextToDouble(text, *loc);
+            } catch (const AppError&) {
+                converts = false;
+            }
+            ASSERT_EQ(IsNumber(text, *loc), converts) << '"' << text << '"';
+            accepted += converts;
+        }
+    }
+    EXPECT_GT(accepted, 1000);  // the generator does reach numbers, not only garbage
+}
+
+// A figure typed with the other locale's decimal mark is refused, unless it has exactly three
+// fraction digits and so reads as a whole group.
+TEST(NumberProperties, OtherLocalesDecimalMarkNeverScalesAValueSilently) {
+    std::mt19937 rng(99);
+    for (int i = 0; i < 20000; ++i) {
+        const unsigned whole = rng() % 1000000;
+        const int fractionDigits = 1 + static_cast<int>(rng() % 5);
+        std::string fraction;
+        for (int k = 0; k < fractionDigits; ++k)
+            fraction.push_back(static_cast<char>('0' + rng() % 10));
+        const std::string pointText = std::to_string(whole) + "." + fraction;
+        const std::string commaText = std::to_string(whole) + "," + fraction;
+        const bool groupShaped = fractionDigits == 3 && whole < 1000;
+        EXPECT_EQ(IsNumber(pointText, Comma), groupShaped) << pointText;
+        EXPECT_EQ(IsNumber(commaText, Point), groupShaped) << commaText;
+    }
+}
+
 struct RoundRow {
     const char* name;
     double value;
     int digits;
     double expected;
+
+    friend void PrintTo(const RoundRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class Rounding : public ::testing::TestWithParam<RoundRow> {};
@@ -131,20 +163,22 @@ TEST_P(Rounding, TiesGoToEven) {
     EXPECT_EQ(RoundHalfEven(r.value, r.digits), r.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, Rounding,
-    ::testing::Values(RoundRow{"TieDown", 0.0625, 3, 0.062}, RoundRow{"TieUp", 0.0875, 3, 0.088},
-                      RoundRow{"WholeTieEven", 2.5, 0, 2}, RoundRow{"WholeTieOdd", 3.5, 0, 4},
-                      RoundRow{"NegativeTie", -0.0625, 3, -0.062}, RoundRow{"Ordinary", 60000.23912, 3, 60000.239},
-                      RoundRow{"NegativeDigitsUnchanged", 1.23456, -1, 1.23456},
-                      RoundRow{"HugeUnchanged", 1e300, 3, 1e300}),
-    [](const ::testing::TestParamInfo<RoundRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Values, Rounding,
+                         ::testing::Values(RoundRow{"TieDown", 0.0625, 3, 0.062}, RoundRow{"TieUp", 0.0875, 3, 0.088},
+                                           RoundRow{"WholeTieEven", 2.5, 0, 2}, RoundRow{"WholeTieOdd", 3.5, 0, 4},
+                                           RoundRow{"NegativeTie", -0.0625, 3, -0.062},
+                                           RoundRow{"Ordinary", 60000.23912, 3, 60000.239},
+                                           RoundRow{"NegativeDigitsUnchanged", 1.23456, -1, 1.23456},
+                                           RoundRow{"HugeUnchanged", 1e300, 3, 1e300}),
+                         [](const ::testing::TestParamInfo<RoundRow>& info) { return std::string(info.param.name); });
 
 struct TextRow {
     const char* name;
     double value;
     const NumberLocale* locale;
     const char* expected;
+
+    friend void PrintTo(const TextRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class DoubleText : public ::testing::TestWithParam<TextRow> {};
@@ -154,20 +188,20 @@ TEST_P(DoubleText, Reads) {
     EXPECT_EQ(DoubleToText(r.value, *r.locale), r.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, DoubleText,
-    ::testing::Values(TextRow{"Fraction", 60000.239, &Point, "60000.239"},
-                      TextRow{"TrailingZeroDropped", 60000.88, &Point, "60000.88"},
-                      TextRow{"Whole", 60000, &Point, "60000"}, TextRow{"One", 1, &Point, "1"},
-                      TextRow{"Zero", 0, &Point, "0"}, TextRow{"Negative", -2.5, &Point, "-2.5"},
-                      TextRow{"CommaLocale", 740.764, &Comma, "740,764"},
-                      TextRow{"NoGrouping", 123456789.5, &Point, "123456789.5"},
-                      TextRow{"FifteenDigits", 0.1 + 0.2, &Point, "0.3"},
-                      TextRow{"RoundedToFifteen", 123456789.0123456, &Point, "123456789.012346"},
-                      TextRow{"Small", 0.00012, &Point, "0.00012"},
-                      TextRow{"Tiny", 1.5e-7, &Point, "1.5E-07"}, TextRow{"Large", 1e15, &Point, "1E+15"},
-                      TextRow{"BelowLarge", 999999999999999, &Point, "999999999999999"}),
-    [](const ::testing::TestParamInfo<TextRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Values, DoubleText,
+                         ::testing::Values(TextRow{"Fraction", 60000.239, &Point, "60000.239"},
+                                           TextRow{"TrailingZeroDropped", 60000.88, &Point, "60000.88"},
+                                           TextRow{"Whole", 60000, &Point, "60000"}, TextRow{"One", 1, &Point, "1"},
+                                           TextRow{"Zero", 0, &Point, "0"}, TextRow{"Negative", -2.5, &Point, "-2.5"},
+                                           TextRow{"CommaLocale", 740.764, &Comma, "740,764"},
+                                           TextRow{"NoGrouping", 123456789.5, &Point, "123456789.5"},
+                                           TextRow{"FifteenDigits", 0.1 + 0.2, &Point, "0.3"},
+                                           TextRow{"RoundedToFifteen", 123456789.0123456, &Point, "123456789.012346"},
+                                           TextRow{"Small", 0.00012, &Point, "0.00012"},
+                                           TextRow{"Tiny", 1.5e-7, &Point, "1.5E-07"},
+                                           TextRow{"Large", 1e15, &Point, "1E+15"},
+                                           TextRow{"BelowLarge", 999999999999999, &Point, "999999999999999"}),
+                         [](const ::testing::TestParamInfo<TextRow>& info) { return std::string(info.param.name); });
 
 TEST(Percent, EveryCandidateReadsAsItsThousandth) {
     for (int i = 1; i <= 100000; ++i) {

@@ -29,8 +29,7 @@ std::string Hex(double v) {
 }
 
 std::string Describe(const IrrInputs& in) {
-    return "npv=" + Hex(in.npv) + " n=" + Hex(in.months) + " pmt=" + Hex(in.payment) +
-           " closing=" + Hex(in.closing);
+    return "npv=" + Hex(in.npv) + " n=" + Hex(in.months) + " pmt=" + Hex(in.payment) + " closing=" + Hex(in.closing);
 }
 
 // Everything a caller can see of one search and the line written from it, as one text so a
@@ -42,8 +41,8 @@ std::string Observe(Search search, const IrrInputs& in, int raisedBefore = 0) {
     std::string seen;
     try {
         const IrrOutcome out = search(in);
-        seen = "rate=" + std::to_string(std::bit_cast<std::uint32_t>(out.bestRate)) +
-               " pv=" + Hex(out.bestPresentValue);
+        seen =
+            "rate=" + std::to_string(std::bit_cast<std::uint32_t>(out.bestRate)) + " pv=" + Hex(out.bestPresentValue);
         seen += " flags=" + std::to_string(std::fetestexcept(ArithmeticFaultFlags));
         try {
             seen += " line=" + ResultLine(in, out, NumberLocale::PointDecimal());
@@ -59,8 +58,7 @@ std::string Observe(Search search, const IrrInputs& in, int raisedBefore = 0) {
 }
 
 void ExpectSameAsReference(const IrrInputs& in, int raisedBefore = 0) {
-    EXPECT_EQ(Observe(SearchIrr, in, raisedBefore), Observe(SearchIrrReference, in, raisedBefore))
-        << Describe(in);
+    EXPECT_EQ(Observe(SearchIrr, in, raisedBefore), Observe(SearchIrrReference, in, raisedBefore)) << Describe(in);
 }
 
 // Portable draws: the standard distributions may differ between libraries.
@@ -80,7 +78,9 @@ private:
     std::mt19937_64 engine_;
 };
 
-double Cents(double v) { return std::round(v * 100.0) / 100.0; }
+double Cents(double v) {
+    return std::round(v * 100.0) / 100.0;
+}
 
 // Anything the validation lets through: amounts and durations over their whole ranges.
 IrrInputs AnyValidInputs(Draw& draw) {
@@ -143,10 +143,10 @@ TEST_P(GeneratedInputs, MatchTheReferenceBitForBit) {
     for (int k = 0; k < SetsPerShard && mismatches < 5; ++k) {
         IrrInputs in;
         switch (k % 4) {
-        case 0: in = AnyValidInputs(draw); break;
-        case 1: in = RealisticLoan(draw); break;
-        case 2: in = ShortSmallLoan(draw); break;
-        default: in = ExactHit(draw); break;
+            case 0: in = AnyValidInputs(draw); break;
+            case 1: in = RealisticLoan(draw); break;
+            case 2: in = ShortSmallLoan(draw); break;
+            default: in = ExactHit(draw); break;
         }
         const std::string fast = Observe(SearchIrr, in);
         const std::string reference = Observe(SearchIrrReference, in);
@@ -180,30 +180,27 @@ struct Case {
     IrrInputs in;
 };
 
-std::string CaseName(const ::testing::TestParamInfo<Case>& info) { return info.param.name; }
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    return info.param.name;
+}
 
 class PublishedRowsSearch : public ::testing::TestWithParam<Case> {};
 
-TEST_P(PublishedRowsSearch, MatchTheReference) { ExpectSameAsReference(GetParam().in); }
+TEST_P(PublishedRowsSearch, MatchTheReference) {
+    ExpectSameAsReference(GetParam().in);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Table, PublishedRowsSearch,
-    ::testing::Values(Case{"InitialInputs", {60000, 360, 617.17, 0}},
-                      Case{"NegativeClosing", {60000, 360, 617.17, -10000}},
-                      Case{"PositiveClosing", {60000, 360, 617.17, 10000}},
-                      Case{"FractionalMonths", {60000, 360.5f, 617.17, 0}},
-                      Case{"SingleMonthBalloon", {60000, 1, 0, 60600}},
-                      Case{"BalloonOnly", {50000, 120, 0, 100000}},
-                      Case{"ZeroInterest", {12000, 12, 1000, 0}},
-                      Case{"NegativeRateWithinTolerance", {1300, 12, 100, 0}},
-                      Case{"NegativeRateBeyondTolerance", {1334, 12, 100, 0}},
-                      Case{"TopCandidate", {740, 12, 100, 0}},
-                      Case{"RateAboveTopWithinTolerance", {700, 12, 100, 0}},
-                      Case{"RateAboveTopBeyondTolerance", {667, 12, 100, 0}},
-                      Case{"PaymentTooSmall", {60000, 360, 100, 0}},
-                      Case{"NothingPaidBack", {60000, 360, 0, 0}},
-                      Case{"SmallestWhole", {1, 1, 0, 1}},
-                      Case{"MaximalInputs", {1e8, 1000, 1e8, 1e8}}),
+    ::testing::Values(
+        Case{"InitialInputs", {60000, 360, 617.17, 0}}, Case{"NegativeClosing", {60000, 360, 617.17, -10000}},
+        Case{"PositiveClosing", {60000, 360, 617.17, 10000}}, Case{"FractionalMonths", {60000, 360.5f, 617.17, 0}},
+        Case{"SingleMonthBalloon", {60000, 1, 0, 60600}}, Case{"BalloonOnly", {50000, 120, 0, 100000}},
+        Case{"ZeroInterest", {12000, 12, 1000, 0}}, Case{"NegativeRateWithinTolerance", {1300, 12, 100, 0}},
+        Case{"NegativeRateBeyondTolerance", {1334, 12, 100, 0}}, Case{"TopCandidate", {740, 12, 100, 0}},
+        Case{"RateAboveTopWithinTolerance", {700, 12, 100, 0}}, Case{"RateAboveTopBeyondTolerance", {667, 12, 100, 0}},
+        Case{"PaymentTooSmall", {60000, 360, 100, 0}}, Case{"NothingPaidBack", {60000, 360, 0, 0}},
+        Case{"SmallestWhole", {1, 1, 0, 1}}, Case{"MaximalInputs", {1e8, 1000, 1e8, 1e8}}),
     CaseName);
 
 constexpr double Huge = std::numeric_limits<double>::max();
@@ -212,25 +209,24 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
 class OutsideValidation : public ::testing::TestWithParam<Case> {};
 
-TEST_P(OutsideValidation, BehaveLikeTheReference) { ExpectSameAsReference(GetParam().in); }
+TEST_P(OutsideValidation, BehaveLikeTheReference) {
+    ExpectSameAsReference(GetParam().in);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, OutsideValidation,
-    ::testing::Values(
-        Case{"MillionMonthsOverflow", {60000, 1e6f, 617.17, 0}},
-        Case{"NegativeMillionMonthsUnderflowMidway", {60000, -1e6f, 617.17, 0}},
-        // (13/12) ^ 8868 just passes the double range: only the top candidates overflow.
-        Case{"OverflowOnlyAtTheTopCandidates", {60000, 8868, 617.17, 0}},
-        Case{"JustBelowOverflow", {60000, 8867, 617.17, 0}},
-        Case{"PaymentTimesFactorOverflows", {1e8, 360, 1e306, 0}},
-        Case{"PaymentAndClosingCancelToInvalid", {1e8, 1, Huge, -Huge}},
-        Case{"DifferenceOverflows", {-Huge, 1, 0, Huge}},
-        Case{"ZeroNpvFailsTheRatio", {0, 360, 617.17, 0}},
-        Case{"NegativeNpvNeverChoosesACandidate", {-100, 12, 100, 0}},
-        Case{"ZeroMonths", {1, 0, 1, 1}},
-        Case{"NegativeMonths", {60000, -360, 617.17, 0}},
-        Case{"InfinitePayment", {60000, 360, Infinity, 0}},
-        Case{"NanNpv", {NaN, 360, 617.17, 0}}),
+    ::testing::Values(Case{"MillionMonthsOverflow", {60000, 1e6f, 617.17, 0}},
+                      Case{"NegativeMillionMonthsUnderflowMidway", {60000, -1e6f, 617.17, 0}},
+                      // (13/12) ^ 8868 just passes the double range: only the top candidates overflow.
+                      Case{"OverflowOnlyAtTheTopCandidates", {60000, 8868, 617.17, 0}},
+                      Case{"JustBelowOverflow", {60000, 8867, 617.17, 0}},
+                      Case{"PaymentTimesFactorOverflows", {1e8, 360, 1e306, 0}},
+                      Case{"PaymentAndClosingCancelToInvalid", {1e8, 1, Huge, -Huge}},
+                      Case{"DifferenceOverflows", {-Huge, 1, 0, Huge}},
+                      Case{"ZeroNpvFailsTheRatio", {0, 360, 617.17, 0}},
+                      Case{"NegativeNpvNeverChoosesACandidate", {-100, 12, 100, 0}}, Case{"ZeroMonths", {1, 0, 1, 1}},
+                      Case{"NegativeMonths", {60000, -360, 617.17, 0}},
+                      Case{"InfinitePayment", {60000, 360, Infinity, 0}}, Case{"NanNpv", {NaN, 360, 617.17, 0}}),
     CaseName);
 
 struct RaisedFlag {
@@ -249,13 +245,10 @@ TEST_P(FlagRaisedBefore, FailsLikeTheReference) {
 
 INSTANTIATE_TEST_SUITE_P(Flags, FlagRaisedBefore,
                          ::testing::Values(RaisedFlag{"DivisionByZero", FE_DIVBYZERO},
-                                           RaisedFlag{"Invalid", FE_INVALID},
-                                           RaisedFlag{"Overflow", FE_OVERFLOW},
+                                           RaisedFlag{"Invalid", FE_INVALID}, RaisedFlag{"Overflow", FE_OVERFLOW},
                                            RaisedFlag{"UnderflowIsNoFault", FE_UNDERFLOW},
                                            RaisedFlag{"InexactIsNoFault", FE_INEXACT}),
-                         [](const ::testing::TestParamInfo<RaisedFlag>& info) {
-                             return std::string(info.param.name);
-                         });
+                         [](const ::testing::TestParamInfo<RaisedFlag>& info) { return std::string(info.param.name); });
 
 class RoundingModeGuard {
 public:

@@ -1,0 +1,229 @@
+#include "frmMain.h"
+
+#include "CalculateCommand.h"
+#include "LocaleBridge.h"
+#include "QtMessageBox.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTimer>
+
+#include <algorithm>
+
+using pellucor::Field;
+
+namespace {
+
+constexpr Field AllFields[] = {Field::NPV, Field::Duration, Field::PMT, Field::ClosingCost, Field::Result};
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      locale_(pellucor::NumberLocaleFrom(QLocale::system())) {
+    ui.setupUi(this);
+    setFixedSize(size());
+
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    // The designer font sizes are whole points; the result line is 13.5.
+    QFont resultFont = ui.txtResult->font();
+    resultFont.setPointSizeF(13.5);
+    ui.txtResult->setFont(resultFont);
+
+    // White frames with their caption on the border line; the button group has no caption.
+    setStyleSheet(
+        QStringLiteral("QGroupBox { background-color: white; border: 1px solid palette(mid); border-radius: 2px;"
+                       " margin-top: 7px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px;"
+                       " padding: 0 2px; background-color: white; }"
+                       "QGroupBox#Frame4 { margin-top: 0px; }"
+                       "QLabel#Picture1 { background-color: white; }"));
+    ensurePolished();
+    FitCaptions();
+
+    ui.cmdDebug->hide();
+    ShowEquation();
+
+    for (Field f : AllFields)
+        FieldWidget(f)->installEventFilter(this);
+
+    connect(ui.cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+    connect(ui.cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
+    for (Field f : {Field::NPV, Field::Duration, Field::PMT, Field::ClosingCost})
+        connect(FieldWidget(f), &QLineEdit::textChanged, this, &frmMain::InputChanged);
+
+    Form_Load();
+}
+
+frmMain::~frmMain() {
+    while (overrideCursors_ > 0) {
+        QGuiApplication::restoreOverrideCursor();
+        --overrideCursors_;
+    }
+}
+
+void frmMain::Form_Load() {
+    try {
+        setWindowState(Qt::WindowNoState);
+    } catch (...) {
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // Nothing to ask and nothing to save.
+    event->accept();
+}
+
+void frmMain::FitCaptions() {
+    // The captions keep their point size; where the system's sans is wider than the design
+    // font, all four are narrowed alike until the longest fits its box. Stretch is matched
+    // to a face first and scaled after, so measure each try rather than trust the ratio.
+    const QList<QLabel*> labels{ui.Label1, ui.Label2, ui.Label3, ui.Label4};
+    const auto fits = [&](const QFont& font) {
+        const QFontMetricsF metrics(font);
+        return std::all_of(labels.begin(), labels.end(), [&](const QLabel* label) {
+            return metrics.horizontalAdvance(label->text()) + 4.0 <= label->width();
+        });
+    };
+    QFont font = ui.Label1->font();
+    if (fits(font))
+        return;
+    for (int stretch = 99; stretch >= 60; --stretch) {
+        font.setStretch(stretch);
+        if (fits(font))
+            break;
+    }
+    for (QLabel* label : labels)
+        label->setFont(font);
+}
+
+void frmMain::ShowEquation() {
+    QSvgRenderer renderer(QStringLiteral(":/equation.svg"));
+    const qreal dpr = devicePixelRatioF();
+    const QSize logical = renderer.defaultSize().isValid() ? renderer.defaultSize() : QSize(655, 139);
+    QPixmap picture(logical * dpr);
+    picture.setDevicePixelRatio(dpr);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(logical)));
+    painter.end();
+    ui.Picture1->setPixmap(picture);
+}
+
+QLineEdit* frmMain::FieldWidget(Field field) const {
+    switch (field) {
+        case Field::NPV: return ui.txtNPV;
+        case Field::Duration: return ui.txtDuration;
+        case Field::PMT: return ui.txtPMT;
+        case Field::ClosingCost: return ui.txtClosingCost;
+        case Field::Result: return ui.txtResult;
+    }
+    return ui.txtResult;
+}
+
+std::string frmMain::Text(Field field) {
+    return FieldWidget(field)->text().toStdString();
+}
+
+void frmMain::SetText(Field field, const std::string& text) {
+    FieldWidget(field)->setText(QString::fromStdString(text));
+}
+
+void frmMain::Repaint() {
+    repaint();
+}
+
+void frmMain::SetEnabled(bool enabled) {
+    setEnabled(enabled);
+}
+
+void frmMain::SetMousePointer(pellucor::MousePointer pointer) {
+    // The override cursor is a stack: push once for the hourglass, pop all we pushed for the
+    // default, so no path can leave it set.
+    if (pointer == pellucor::MousePointer::Hourglass) {
+        if (overrideCursors_ == 0) {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            ++overrideCursors_;
+        }
+        return;
+    }
+    while (overrideCursors_ > 0) {
+        QGuiApplication::restoreOverrideCursor();
+        --overrideCursors_;
+    }
+}
+
+void frmMain::SelectField(Field field, const std::string& message) {
+    SelectField(FieldWidget(field), QString::fromStdString(message));
+}
+
+void frmMain::SelectField(QLineEdit* field, const QString& message) {
+    // Every step is attempted even if one fails; the selection comes before the focus so the
+    // field at fault shows selected behind the box.
+    try {
+        field->setSelection(0, static_cast<int>(field->text().size()));
+    } catch (...) {
+    }
+    try {
+        field->setFocus(Qt::OtherFocusReason);
+    } catch (...) {
+    }
+    if (!message.isEmpty()) {
+        try {
+            pellucor::ShowMessageBox(this, message, pellucor::MsgBoxStyle::OkOnly);
+        } catch (...) {
+        }
+    }
+}
+
+int frmMain::MsgBox(const std::string& text, int style) {
+    return pellucor::ShowMessageBox(this, QString::fromStdString(text), style);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        for (Field f : AllFields) {
+            if (watched == FieldWidget(f))
+                FieldGotFocus(f, static_cast<QFocusEvent*>(event)->reason());
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::FieldGotFocus(Field field, Qt::FocusReason reason) {
+    QLineEdit* edit = FieldWidget(field);
+    SelectField(edit, QString());
+    // A click that focuses the field places the caret after this handler runs; select again
+    // once the click has been handled so the whole text ends selected either way.
+    if (reason == Qt::MouseFocusReason) {
+        QTimer::singleShot(0, edit, [edit] {
+            if (edit->hasFocus())
+                edit->setSelection(0, static_cast<int>(edit->text().size()));
+        });
+    }
+}
+
+void frmMain::InputChanged() {
+    try {
+        ui.txtResult->clear();
+    } catch (...) {
+    }
+}
+
+void frmMain::cmdCalculate_Click() {
+    // Nothing may escape into Qt's event loop.
+    try {
+        pellucor::cmdCalculate_Click(*this, locale_);
+    } catch (...) {
+    }
+}
+
+void frmMain::cmdHelp_Click() {}

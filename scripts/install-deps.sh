@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, whatever of Pellucor's build and test dependencies is missing.
+# Usage: install-deps.sh build|test   (test also brings the X server and tools the tests drive)
+set -euo pipefail
+
+build_packages=(
+  g++ cmake ninja-build pkgconf
+  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-qpa-plugins libgl-dev
+  fonts-dejavu-core
+)
+test_packages=(
+  libgtest-dev libbenchmark-dev
+  xvfb xauth xdotool xclip imagemagick x11-utils dbus
+  appstream desktop-file-utils dpkg-dev file
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+  clang libclang-rt-14-dev valgrind time
+)
+
+wanted=("${build_packages[@]}")
+if [ "${1:-build}" = test ]; then
+  wanted+=("${test_packages[@]}")
+fi
+
+missing=()
+for p in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+  as_root=(sudo)
+else
+  echo "Missing packages: ${missing[*]}" >&2
+  echo "Run this as root, or install sudo, to let it install them." >&2
+  exit 1
+fi
+
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
