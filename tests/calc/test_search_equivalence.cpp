@@ -220,6 +220,10 @@ INSTANTIATE_TEST_SUITE_P(
                       // (13/12) ^ 8868 just passes the double range: only the top candidates overflow.
                       Case{"OverflowOnlyAtTheTopCandidates", {60000, 8868, 617.17, 0}},
                       Case{"JustBelowOverflow", {60000, 8867, 617.17, 0}},
+                      // Payments and a negative closing amount whose present value peaks near candidate 5003:
+                      // only the few candidates at the peak overflow the difference.
+                      Case{"OverflowOnlyNearAnInteriorPeak",
+                           {-1.6824252321078882e308, 360, 1e305, -3.1727112060259356e307}},
                       Case{"PaymentTimesFactorOverflows", {1e8, 360, 1e306, 0}},
                       Case{"PaymentAndClosingCancelToInvalid", {1e8, 1, Huge, -Huge}},
                       Case{"DifferenceOverflows", {-Huge, 1, 0, Huge}},
