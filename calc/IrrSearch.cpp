@@ -38,8 +38,8 @@ namespace {
 // Most candidates cannot be the winner, and bounds on their present values can show it
 // without calling the power routine for them. The range is cut into blocks whose ends are
 // evaluated exactly; a block the bounds cannot rule out is halved around an exactly evaluated
-// middle, down to a few candidates that are simply evaluated. What remains evaluated is the
-// few dozen candidates around the rate that hits NPV.
+// middle, down to a few candidates that are simply evaluated. Usually fewer than a hundred
+// candidates are evaluated, most of them around the rate that hits NPV.
 constexpr std::int32_t BlockSize = 16384;
 constexpr std::int32_t BlockCount = (CandidateCount - 1 + BlockSize - 1) / BlockSize;
 constexpr std::int32_t LeafSize = 8;
