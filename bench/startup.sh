@@ -85,7 +85,9 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 launch >/dev/null   # warm-up: shared libraries and fonts into the page cache
 : >"$work/results"
 for i in $(seq "$runs"); do
-    launch | tee -a "$work/results" | awk -v i="$i" '{ printf "run %2d: mapped after %7.1f ms, peak RSS %6.1f MB\n", i, $1, $2 / 1024 }'
+    launch >"$work/run"   # not in a pipeline: the trap must see the program's pid
+    cat "$work/run" >>"$work/results"
+    awk -v i="$i" '{ printf "run %2d: mapped after %7.1f ms, peak RSS %6.1f MB\n", i, $1, $2 / 1024 }' "$work/run"
 done
 
 startup=$(cut -d' ' -f1 "$work/results" | median)
