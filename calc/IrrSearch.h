@@ -28,8 +28,12 @@ inline float CandidateRate(std::int32_t i) {
     return static_cast<float>(static_cast<double>(i) / 100000.0);
 }
 
-// Evaluates every candidate; of equally close candidates the lowest rate wins. An arithmetic
-// fault anywhere raises its error. Expects the fault flags to be clear.
+// Finds the candidate the reference loop finds, with the same present value bit for bit and
+// the same error, without evaluating every candidate: ends of blocks are evaluated exactly,
+// and a block is evaluated in full only when bounds on its present values cannot rule out
+// its holding the winner. Anything the bounds cannot cover (a fault, a power near the edge of
+// the double range, a flag already raised, non-finite inputs, another rounding mode) is
+// handed to the reference loop. Runs on the calling thread and allocates nothing.
 IrrOutcome SearchIrr(const IrrInputs& in);
 
 // The straightforward loop (both factors per candidate, flags tested after every step): the

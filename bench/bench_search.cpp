@@ -1,0 +1,127 @@
+// The rate search against its yardstick, the straightforward loop, in one process, plus the
+// costs that bound any design that evaluates every candidate, and the whole click.
+
+#include "ArithmeticFaults.h"
+#include "CalculateCommand.h"
+#include "FakeWindow.h"
+#include "IrrSearch.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+using namespace pellucor;
+
+const IrrInputs InitialInputs{60000, 360, 617.17, 0};
+// 100,000 at 6 % a year over 1000 months.
+const IrrInputs LongLoan{100000, 1000, 503.43, 0};
+// No block can be ruled out: every candidate's present value is 0, as close as NPV itself.
+const IrrInputs NothingPaidBack{60000, 360, 0, 0};
+
+void SearchIrrBench(benchmark::State& state, const IrrInputs& in) {
+    for (auto _ : state) {
+        ClearArithmeticFaults();
+        benchmark::DoNotOptimize(SearchIrr(in));
+    }
+}
+
+// Loans at rates across the whole candidate range and durations from 1 to 1000 months, so the
+// winner sits anywhere; the time is per search.
+std::vector<IrrInputs> VariedLoans() {
+    std::vector<IrrInputs> loans;
+    for (int k = 0; k < 64; ++k) {
+        const double annual = 0.005 + 1.0 * k / 64.0;
+        const double m = annual / 12;
+        const float months = static_cast<float>(1 + (k * 397) % 1000);
+        const double growth = std::pow(1 + m, static_cast<double>(months));
+        const double payment = std::round(100000 * m / (1 - 1 / growth) * 100) / 100;
+        loans.push_back({100000, months, payment, k % 3 == 0 ? 20000.0 : 0.0});
+    }
+    return loans;
+}
+
+void SearchIrrVariedBench(benchmark::State& state) {
+    const std::vector<IrrInputs> loans = VariedLoans();
+    for (auto _ : state) {
+        for (const IrrInputs& in : loans) {
+            ClearArithmeticFaults();
+            benchmark::DoNotOptimize(SearchIrr(in));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(loans.size()));
+}
+
+void SearchIrrReferenceBench(benchmark::State& state, const IrrInputs& in) {
+    for (auto _ : state) {
+        ClearArithmeticFaults();
+        benchmark::DoNotOptimize(SearchIrrReference(in));
+    }
+}
+
+// Every candidate with the power shared by both factors and the flags tested once: the floor
+// of any search that evaluates all 100,000 candidates.
+void OnePowerPerCandidateBench(benchmark::State& state, const IrrInputs& in) {
+    const double periods = in.months;
+    for (auto _ : state) {
+        ClearArithmeticFaults();
+        double bestDifference = in.npv;
+        IrrOutcome out;
+        for (std::int32_t i = 1; i <= CandidateCount; ++i) {
+            const float annual = CandidateRate(i);
+            const double monthly = static_cast<double>(annual) / 12.0;
+            const double p = std::pow(monthly + 1.0, periods);
+            const double af = (1.0 - 1.0 / p) / monthly;
+            const double pv = af * in.payment + 1.0 / p * in.closing;
+            const double d = std::fabs(in.npv - pv);
+            if (d < bestDifference) {
+                bestDifference = d;
+                out.bestPresentValue = pv;
+                out.bestRate = annual;
+            }
+        }
+        CheckArithmeticFaults();
+        benchmark::DoNotOptimize(out);
+    }
+}
+
+// 100,000 calls of the library's power alone.
+void PowerCallsBench(benchmark::State& state, const IrrInputs& in) {
+    const double periods = in.months;
+    for (auto _ : state) {
+        double sum = 0;
+        for (std::int32_t i = 1; i <= CandidateCount; ++i)
+            sum += std::pow(static_cast<double>(CandidateRate(i)) / 12.0 + 1.0, periods);
+        benchmark::DoNotOptimize(sum);
+    }
+}
+
+// Validation, busy state, search and result line against the recording window.
+void ClickPathBench(benchmark::State& state, const char* npv, const char* months, const char* payment) {
+    testing::FakeWindow window;
+    window.SetInputs(npv, months, payment, "0");
+    const NumberLocale locale = NumberLocale::PointDecimal();
+    for (auto _ : state) {
+        window.log.clear();
+        cmdCalculate_Click(window, locale);
+        benchmark::DoNotOptimize(window.texts);
+    }
+    if (window.Result().rfind("IRR = ", 0) != 0)
+        state.SkipWithError("the click did not produce a rate");
+}
+
+BENCHMARK_CAPTURE(SearchIrrBench, InitialInputs, InitialInputs)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SearchIrrReferenceBench, InitialInputs, InitialInputs)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SearchIrrBench, LongLoan, LongLoan)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SearchIrrReferenceBench, LongLoan, LongLoan)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SearchIrrVariedBench)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SearchIrrBench, NothingPaidBack, NothingPaidBack)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(OnePowerPerCandidateBench, InitialInputs, InitialInputs)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(PowerCallsBench, InitialInputs, InitialInputs)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ClickPathBench, InitialInputs, "60000", "360", "617.17")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ClickPathBench, LongLoan, "100000", "1000", "503.43")->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,276 @@
+// The fast search against the straightforward loop: same candidate, same present value to the
+// bit, same result line, same error and the same fault flags left behind, on generated loans,
+// the published rows and inputs that fault.
+
+#include "AppError.h"
+#include "ArithmeticFaults.h"
+#include "IrrSearch.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cfenv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <random>
+#include <string>
+
+namespace pellucor {
+namespace {
+
+using Search = IrrOutcome (*)(const IrrInputs&);
+
+std::string Hex(double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%a", v);
+    return buf;
+}
+
+std::string Describe(const IrrInputs& in) {
+    return "npv=" + Hex(in.npv) + " n=" + Hex(in.months) + " pmt=" + Hex(in.payment) + " closing=" + Hex(in.closing);
+}
+
+// Everything a caller can see of one search and the line written from it, as one text so a
+// mismatch prints both sides.
+std::string Observe(Search search, const IrrInputs& in, int raisedBefore = 0) {
+    ClearArithmeticFaults();
+    if (raisedBefore != 0)
+        std::feraiseexcept(raisedBefore);
+    std::string seen;
+    try {
+        const IrrOutcome out = search(in);
+        seen =
+            "rate=" + std::to_string(std::bit_cast<std::uint32_t>(out.bestRate)) + " pv=" + Hex(out.bestPresentValue);
+        seen += " flags=" + std::to_string(std::fetestexcept(ArithmeticFaultFlags));
+        try {
+            seen += " line=" + ResultLine(in, out, NumberLocale::PointDecimal());
+        } catch (const AppError& e) {
+            seen += " line raised " + std::to_string(e.Number()) + " " + e.Description();
+        }
+    } catch (const AppError& e) {
+        seen = "raised " + std::to_string(e.Number()) + " " + e.Description() +
+               " flags=" + std::to_string(std::fetestexcept(ArithmeticFaultFlags));
+    }
+    ClearArithmeticFaults();
+    return seen;
+}
+
+void ExpectSameAsReference(const IrrInputs& in, int raisedBefore = 0) {
+    EXPECT_EQ(Observe(SearchIrr, in, raisedBefore), Observe(SearchIrrReference, in, raisedBefore)) << Describe(in);
+}
+
+// Portable draws: the standard distributions may differ between libraries.
+class Draw {
+public:
+    explicit Draw(std::uint64_t seed) : engine_(seed) {}
+    double Unit() { return static_cast<double>(engine_() >> 11) * 0x1p-53; }
+    double Uniform(double low, double high) { return low + (high - low) * Unit(); }
+    double LogUniform(double low, double high) { return low * std::pow(high / low, Unit()); }
+    std::int32_t Integer(std::int32_t low, std::int32_t high) {
+        return low + static_cast<std::int32_t>(engine_() % static_cast<std::uint64_t>(high - low + 1));
+    }
+    bool Chance(double p) { return Unit() < p; }
+    double Sign() { return Chance(0.5) ? 1.0 : -1.0; }
+
+private:
+    std::mt19937_64 engine_;
+};
+
+double Cents(double v) {
+    return std::round(v * 100.0) / 100.0;
+}
+
+// Anything the validation lets through: amounts and durations over their whole ranges.
+IrrInputs AnyValidInputs(Draw& draw) {
+    IrrInputs in;
+    in.npv = draw.LogUniform(1, 1e8);
+    in.months = static_cast<float>(draw.Chance(0.5) ? draw.Integer(1, 1000) : draw.Uniform(1, 1000));
+    in.payment = draw.Chance(0.1) ? 0.0 : draw.LogUniform(0.01, 1e8);
+    in.closing = draw.Chance(0.3) ? 0.0 : draw.Sign() * draw.LogUniform(0.01, 1e8);
+    return in;
+}
+
+// A loan as people enter one: amounts in cents, whole months, a payment that amortises the
+// principal at some rate (sometimes beyond the candidates), a balloon now and then.
+IrrInputs RealisticLoan(Draw& draw) {
+    const double principal = Cents(draw.LogUniform(1000, 1e7));
+    const double annual = draw.Uniform(0.0001, 1.1);
+    const double m = annual / 12;
+    IrrInputs in;
+    in.months = static_cast<float>(draw.Chance(0.8) ? draw.Integer(1, 480) : draw.Integer(481, 1000));
+    const double balloon = draw.Chance(0.5) ? 0.0 : Cents(principal * draw.Uniform(-0.5, 1.0));
+    const double growth = std::pow(1 + m, static_cast<double>(in.months));
+    in.payment = Cents(std::fmax(0.0, (principal - balloon / growth) * m / (1 - 1 / growth)));
+    in.closing = balloon;
+    in.npv = Cents(principal * (1 + draw.Uniform(-0.02, 0.02)) - draw.Uniform(0, 0.05) * principal);
+    if (in.npv < 1)
+        in.npv = 1;
+    return in;
+}
+
+// Short loans and small amounts, where the winner sits at the lowest or highest candidate.
+IrrInputs ShortSmallLoan(Draw& draw) {
+    IrrInputs in;
+    in.npv = Cents(draw.Uniform(1, 2000));
+    in.months = static_cast<float>(draw.Chance(0.5) ? draw.Integer(1, 24) : draw.Uniform(1, 24));
+    in.payment = Cents(draw.Uniform(0, 200));
+    in.closing = draw.Chance(0.5) ? 0.0 : Cents(draw.Uniform(-1000, 1000));
+    return in;
+}
+
+// NPV set to a candidate's own present value, so that some candidate hits it exactly and
+// neighbours may tie.
+IrrInputs ExactHit(Draw& draw) {
+    IrrInputs in = draw.Chance(0.5) ? RealisticLoan(draw) : ShortSmallLoan(draw);
+    const double monthly = static_cast<double>(CandidateRate(draw.Integer(1, CandidateCount))) / 12.0;
+    const double p = std::pow(monthly + 1.0, static_cast<double>(in.months));
+    const double pv = (1.0 - 1.0 / p) / monthly * in.payment + 1.0 / p * in.closing;
+    if (pv >= 1)
+        in.npv = pv;
+    return in;
+}
+
+constexpr int ShardCount = 16;
+constexpr int SetsPerShard = 650;
+
+class GeneratedInputs : public ::testing::TestWithParam<int> {};
+
+TEST_P(GeneratedInputs, MatchTheReferenceBitForBit) {
+    Draw draw(0x5eedULL + static_cast<std::uint64_t>(GetParam()));
+    int mismatches = 0;
+    for (int k = 0; k < SetsPerShard && mismatches < 5; ++k) {
+        IrrInputs in;
+        switch (k % 4) {
+            case 0: in = AnyValidInputs(draw); break;
+            case 1: in = RealisticLoan(draw); break;
+            case 2: in = ShortSmallLoan(draw); break;
+            default: in = ExactHit(draw); break;
+        }
+        const std::string fast = Observe(SearchIrr, in);
+        const std::string reference = Observe(SearchIrrReference, in);
+        if (fast != reference) {
+            ++mismatches;
+            ADD_FAILURE() << "set " << k << ": " << Describe(in) << "\n  fast:      " << fast
+                          << "\n  reference: " << reference;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shards, GeneratedInputs, ::testing::Range(0, ShardCount));
+
+// Far outside what validation admits: durations in the tens of thousands either way and
+// amounts up to the top of the double range, so powers and present values overflow and
+// underflow at all sorts of candidates.
+TEST(SearchEquivalence, WildInputsFaultAtTheSameCandidate) {
+    Draw draw(0xfa17ULL);
+    for (int k = 0; k < 300; ++k) {
+        IrrInputs in;
+        in.npv = draw.Sign() * draw.LogUniform(1e-3, 1.7e308);
+        in.months = static_cast<float>(draw.Sign() * draw.LogUniform(1e-3, 1e5));
+        in.payment = draw.Chance(0.2) ? 0.0 : draw.Sign() * draw.LogUniform(1e-300, 1.7e308);
+        in.closing = draw.Chance(0.2) ? 0.0 : draw.Sign() * draw.LogUniform(1e-300, 1.7e308);
+        ExpectSameAsReference(in);
+    }
+}
+
+struct Case {
+    const char* name;
+    IrrInputs in;
+};
+
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    return info.param.name;
+}
+
+class PublishedRowsSearch : public ::testing::TestWithParam<Case> {};
+
+TEST_P(PublishedRowsSearch, MatchTheReference) {
+    ExpectSameAsReference(GetParam().in);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PublishedRowsSearch,
+    ::testing::Values(
+        Case{"InitialInputs", {60000, 360, 617.17, 0}}, Case{"NegativeClosing", {60000, 360, 617.17, -10000}},
+        Case{"PositiveClosing", {60000, 360, 617.17, 10000}}, Case{"FractionalMonths", {60000, 360.5f, 617.17, 0}},
+        Case{"SingleMonthBalloon", {60000, 1, 0, 60600}}, Case{"BalloonOnly", {50000, 120, 0, 100000}},
+        Case{"ZeroInterest", {12000, 12, 1000, 0}}, Case{"NegativeRateWithinTolerance", {1300, 12, 100, 0}},
+        Case{"NegativeRateBeyondTolerance", {1334, 12, 100, 0}}, Case{"TopCandidate", {740, 12, 100, 0}},
+        Case{"RateAboveTopWithinTolerance", {700, 12, 100, 0}}, Case{"RateAboveTopBeyondTolerance", {667, 12, 100, 0}},
+        Case{"PaymentTooSmall", {60000, 360, 100, 0}}, Case{"NothingPaidBack", {60000, 360, 0, 0}},
+        Case{"SmallestWhole", {1, 1, 0, 1}}, Case{"MaximalInputs", {1e8, 1000, 1e8, 1e8}}),
+    CaseName);
+
+constexpr double Huge = std::numeric_limits<double>::max();
+constexpr double Infinity = std::numeric_limits<double>::infinity();
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+
+class OutsideValidation : public ::testing::TestWithParam<Case> {};
+
+TEST_P(OutsideValidation, BehaveLikeTheReference) {
+    ExpectSameAsReference(GetParam().in);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, OutsideValidation,
+    ::testing::Values(Case{"MillionMonthsOverflow", {60000, 1e6f, 617.17, 0}},
+                      Case{"NegativeMillionMonthsUnderflowMidway", {60000, -1e6f, 617.17, 0}},
+                      // (13/12) ^ 8868 just passes the double range: only the top candidates overflow.
+                      Case{"OverflowOnlyAtTheTopCandidates", {60000, 8868, 617.17, 0}},
+                      Case{"JustBelowOverflow", {60000, 8867, 617.17, 0}},
+                      // Payments and a negative closing amount whose present value peaks near candidate 5003:
+                      // only the few candidates at the peak overflow the difference.
+                      Case{"OverflowOnlyNearAnInteriorPeak",
+                           {-1.6824252321078882e308, 360, 1e305, -3.1727112060259356e307}},
+                      Case{"PaymentTimesFactorOverflows", {1e8, 360, 1e306, 0}},
+                      Case{"PaymentAndClosingCancelToInvalid", {1e8, 1, Huge, -Huge}},
+                      Case{"DifferenceOverflows", {-Huge, 1, 0, Huge}},
+                      Case{"ZeroNpvFailsTheRatio", {0, 360, 617.17, 0}},
+                      Case{"NegativeNpvNeverChoosesACandidate", {-100, 12, 100, 0}}, Case{"ZeroMonths", {1, 0, 1, 1}},
+                      Case{"NegativeMonths", {60000, -360, 617.17, 0}},
+                      Case{"InfinitePayment", {60000, 360, Infinity, 0}}, Case{"NanNpv", {NaN, 360, 617.17, 0}}),
+    CaseName);
+
+struct RaisedFlag {
+    const char* name;
+    int flags;
+};
+
+class FlagRaisedBefore : public ::testing::TestWithParam<RaisedFlag> {};
+
+TEST_P(FlagRaisedBefore, FailsLikeTheReference) {
+    const IrrInputs initial{60000, 360, 617.17, 0};
+    ExpectSameAsReference(initial, GetParam().flags);
+    // Also when the search itself would fault another way.
+    ExpectSameAsReference({60000, 1e6f, 617.17, 0}, GetParam().flags);
+}
+
+INSTANTIATE_TEST_SUITE_P(Flags, FlagRaisedBefore,
+                         ::testing::Values(RaisedFlag{"DivisionByZero", FE_DIVBYZERO},
+                                           RaisedFlag{"Invalid", FE_INVALID}, RaisedFlag{"Overflow", FE_OVERFLOW},
+                                           RaisedFlag{"UnderflowIsNoFault", FE_UNDERFLOW},
+                                           RaisedFlag{"InexactIsNoFault", FE_INEXACT}),
+                         [](const ::testing::TestParamInfo<RaisedFlag>& info) { return std::string(info.param.name); });
+
+class RoundingModeGuard {
+public:
+    explicit RoundingModeGuard(int mode) : saved_(std::fegetround()) { std::fesetround(mode); }
+    RoundingModeGuard(const RoundingModeGuard&) = delete;
+    RoundingModeGuard& operator=(const RoundingModeGuard&) = delete;
+    ~RoundingModeGuard() { std::fesetround(saved_); }
+
+private:
+    int saved_;
+};
+
+TEST(SearchEquivalence, OtherRoundingModesStillMatch) {
+    for (int mode : {FE_DOWNWARD, FE_UPWARD, FE_TOWARDZERO}) {
+        RoundingModeGuard guard(mode);
+        ExpectSameAsReference({60000, 360, 617.17, -10000});
+    }
+}
+
+}  // namespace
+}  // namespace pellucor
