@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <bit>
 #include <cfenv>
 #include <cmath>
@@ -178,6 +180,10 @@ TEST(SearchEquivalence, WildInputsFaultAtTheSameCandidate) {
 struct Case {
     const char* name;
     IrrInputs in;
+
+    // Without it GoogleTest prints the raw bytes, padding after the float included, which
+    // memcheck rightly reports as uninitialised.
+    friend void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 };
 
 std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
@@ -236,6 +242,8 @@ INSTANTIATE_TEST_SUITE_P(
 struct RaisedFlag {
     const char* name;
     int flags;
+
+    friend void PrintTo(const RaisedFlag& r, std::ostream* os) { *os << r.name; }
 };
 
 class FlagRaisedBefore : public ::testing::TestWithParam<RaisedFlag> {};
