@@ -5,7 +5,7 @@ set -euo pipefail
 
 build_packages=(
   g++ cmake ninja-build pkgconf
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
   fonts-dejavu-core fonts-dejavu-extra xdg-utils
 )
 test_packages=(
