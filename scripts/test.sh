@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Pellucor with its tests in build/ and runs every test (the
-# core tests also under valgrind); then runs them all again under AddressSanitizer and
-# UndefinedBehaviorSanitizer in build-asan/, and each fuzzer for a bounded time in build-fuzz/.
+# core tests also under valgrind); then each fuzzer for a bounded time in build-fuzz/, and all
+# the tests again under AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh test
@@ -14,11 +14,12 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELLUCOR_BUILD_
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs" --timeout 900
 
-cmake --preset asan -DPELLUCOR_WERROR="$werror"
-cmake --build --preset asan -j "$jobs"
-ctest --preset asan -j "$jobs" --timeout 900
-
 cmake --preset fuzz -DPELLUCOR_WERROR="$werror"
 cmake --build --preset fuzz -j "$jobs"
 ctest --preset fuzz -j "$jobs"
 cat build-fuzz/fuzz/*/summary.txt
+
+# Last, so that its summary closes the run.
+cmake --preset asan -DPELLUCOR_WERROR="$werror"
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs" --timeout 900
