@@ -3,6 +3,7 @@
 
 #include "AppError.h"
 #include "CalcWindow.h"
+#include "CalculateCommand.h"
 
 #include <functional>
 #include <map>
@@ -48,7 +49,7 @@ public:
     }
     void SetText(Field f, const std::string& t) override {
         Record(std::string("SetText ") + FieldName(f) + "=" + t);
-        if (f == Field::Result && t == "C A L C U L A T I N G . . .")
+        if (f == Field::Result && t == BusyText)
             ++searchesSeen;
         texts[f] = t;
     }
