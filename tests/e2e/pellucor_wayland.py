@@ -1,0 +1,581 @@
+#!/usr/bin/env python3
+"""Runs the real pellucor executable as a native Wayland client of a headless weston, with a
+runtime directory, session bus and accessibility bus of its own, and drives it over AT-SPI:
+sets the field texts, presses the buttons, reads the result field and the message boxes.
+
+The headless backend has no seat, so no input reaches any window and nothing can click a
+close box. The test closes the window the way a compositor asks a client to: it passes the
+program's connection through a relay that adds one xdg_toplevel.close event to the stream.
+
+Every process it starts is ended on the way out, whatever happens."""
+
+import argparse
+import ctypes
+import ctypes.util
+import os
+import re
+import select
+import shutil
+import signal
+import socket
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import warnings
+
+SKIP = 77
+# Waits below only guard against a hang; nothing is asserted about how long anything takes.
+PATIENCE = 20.0
+SYSTEM_PYTHON = "/usr/bin/python3"
+BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+SIZE = (698, 439)
+INITIAL = ("60000", "360", "617.17", "0")
+
+# NPV, N, PMT, closing amount -> the result line, in a locale with point and comma.
+ROWS = [
+    ("60000", "360", "617.17", "-10000", "IRR = 11.937%, when NPV = 60000.88"),
+    ("60000", "360", "617.17", "10000", "IRR = 12.061%, when NPV = 60000.621"),
+    ("60000", "360.5", "617.17", "0", "IRR = 12.002%, when NPV = 59999.772"),
+    ("60000", "1", "0", "60600", "IRR = 12.000%, when NPV = 60000"),
+    ("50000", "120", "0", "100000", "IRR = 6.952%, when NPV = 49997.662"),
+    ("12000", "12", "1000", "0", "IRR = 0.001%, when NPV = 11999.935"),
+    ("1300", "12", "100", "0", "IRR = 0.001%, when NPV = 1199.994"),
+    ("1334", "12", "100", "0", "IRR is out of range."),
+    ("740", "12", "100", "0", "IRR = 100.000%, when NPV = 740.764"),
+    ("700", "12", "100", "0", "IRR = 100.000%, when NPV = 740.764"),
+    ("667", "12", "100", "0", "IRR is out of range."),
+    ("60000", "360", "100", "0", "IRR is out of range."),
+    ("60000", "360", "0", "0", "IRR is out of range."),
+    ("1", "1", "0", "1", "IRR = 0.001%, when NPV = 1"),
+    ("100000000", "1000", "100000000", "100000000", "IRR is out of range."),
+    ("60,000", "360", "617.17", "0", "IRR = 12.000%, when NPV = 60000.239"),
+]
+# Field number (NPV, N, PMT, closing amount), its bad text, the box's text.
+BAD = [
+    (0, "abc", "Please enter the correct Net Present Value (Net cash disbursement)."),
+    (1, "1000.5", "Loan duration (Number of Months, N) must be between 1 to 1000."),
+    (2, "-0.01", "PMT must be between 0.00 to 100,000,000."),
+    (3, "100000001",
+     "LOAN BALANCE + PENALTIES + LOAN CLOSING FEES must be between -100,000,000. to +100,000,000."),
+]
+BUSY = "C A L C U L A T I N G . . ."
+
+BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir={dir}</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+"""
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def die_with_parent():
+    libc = ctypes.CDLL(ctypes.util.find_library("c"), use_errno=True)
+    libc.prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+
+
+def wait_for(what, probe, proc=None, patience=PATIENCE):
+    deadline = time.monotonic() + patience
+    while True:
+        value = probe()
+        if value:
+            return value
+        if proc is not None and proc.poll() is not None:
+            raise Failure(f"pellucor ended (status {proc.returncode}) while waiting for {what}")
+        check(time.monotonic() < deadline, f"gave up waiting for {what}")
+        time.sleep(0.05)
+
+
+class CloseRelay(threading.Thread):
+    """Passes Wayland connections through unchanged, descriptors included, and can add an
+    xdg_toplevel.close event between two of the compositor's messages."""
+
+    CLOSE_OPCODE = 1  # xdg_toplevel events: configure 0, close 1
+
+    def __init__(self, listen_path, upstream_path):
+        super().__init__(daemon=True)
+        self.upstream_path = upstream_path
+        self.server = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        self.server.bind(listen_path)
+        self.server.listen(4)
+        self.wake_r, self.wake_w = os.pipe()
+        self.lock = threading.Lock()
+        self.links = []  # [client, upstream, {"left": bytes left of the event, "head": b"", "inject": []}]
+        self.stopping = False
+
+    def close_toplevel(self, object_id):
+        with self.lock:
+            check(self.links, "no client is connected through the relay")
+            self.links[-1][2]["inject"].append(object_id)
+        os.write(self.wake_w, b"x")
+
+    def stop(self):
+        self.stopping = True
+        os.write(self.wake_w, b"x")
+        self.join(5)
+        for client, upstream, _ in self.links:
+            client.close()
+            upstream.close()
+        self.server.close()
+
+    @staticmethod
+    def forward(source, target):
+        fd_space = socket.CMSG_SPACE(28 * 4)
+        data, ancillary, _, _ = source.recvmsg(65536, fd_space)
+        fds = []
+        for level, kind, payload in ancillary:
+            if level == socket.SOL_SOCKET and kind == socket.SCM_RIGHTS:
+                fds.extend(int.from_bytes(payload[i:i + 4], sys.byteorder)
+                           for i in range(0, len(payload) - len(payload) % 4, 4))
+        if data:
+            sent = target.sendmsg([data], [(socket.SOL_SOCKET, socket.SCM_RIGHTS,
+                                            b"".join(fd.to_bytes(4, sys.byteorder) for fd in fds))] if fds else [])
+            if sent < len(data):
+                target.sendall(data[sent:])
+        for fd in fds:
+            os.close(fd)
+        return data
+
+    @staticmethod
+    def track(state, data):
+        # Follows the compositor's stream so that an added event never splits one of its own.
+        view = memoryview(data)
+        while view:
+            if state["left"]:
+                step = min(state["left"], len(view))
+                state["left"] -= step
+                view = view[step:]
+                continue
+            need = 8 - len(state["head"])
+            state["head"] += bytes(view[:need])
+            view = view[need:]
+            if len(state["head"]) == 8:
+                size = int.from_bytes(state["head"][4:8], sys.byteorder) >> 16
+                state["left"] = size - 8
+                state["head"] = b""
+
+    def flush(self, client, state):
+        while state["inject"] and not state["left"] and not state["head"]:
+            object_id = state["inject"].pop(0)
+            client.sendall(object_id.to_bytes(4, sys.byteorder) +
+                           ((8 << 16) | self.CLOSE_OPCODE).to_bytes(4, sys.byteorder))
+
+    def run(self):
+        while not self.stopping:
+            with self.lock:
+                links = list(self.links)
+            watched = [self.server, self.wake_r] + [s for link in links for s in link[:2]]
+            readable, _, _ = select.select(watched, [], [])
+            if self.wake_r in readable:
+                os.read(self.wake_r, 64)
+            if self.server in readable:
+                client, _ = self.server.accept()
+                upstream = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+                upstream.connect(self.upstream_path)
+                with self.lock:
+                    self.links.append([client, upstream, {"left": 0, "head": b"", "inject": []}])
+            for link in links:
+                client, upstream, state = link
+                try:
+                    if client in readable and not self.forward(client, upstream):
+                        raise OSError("client left")
+                    if upstream in readable:
+                        data = self.forward(upstream, client)
+                        if not data:
+                            raise OSError("compositor left")
+                        self.track(state, data)
+                    with self.lock:
+                        self.flush(client, state)
+                except OSError:
+                    with self.lock:
+                        self.links.remove(link)
+                    client.close()
+                    upstream.close()
+
+
+class Session:
+    def __init__(self, workdir):
+        self.workdir = workdir
+        self.runtime = os.path.join(workdir, "runtime")
+        os.makedirs(self.runtime, mode=0o700, exist_ok=True)
+        self.processes = []
+        self.relay = None
+        self.bus_address = None
+        self.weston_log = os.path.join(workdir, "weston.log")
+        self.opened = os.path.join(workdir, "opened.txt")
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        for proc in reversed(self.processes):
+            if proc.poll() is None:
+                proc.terminate()
+                try:
+                    proc.wait(5)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+                    proc.wait()
+        self.end_strays()
+        if self.relay:
+            self.relay.stop()
+        return False
+
+    def end_strays(self):
+        # The bus launcher's daemons and the compositor's helpers are not our children; they all
+        # carry this session's private runtime directory in their environment.
+        marker = f"XDG_RUNTIME_DIR={self.runtime}".encode()
+        for _ in range(50):
+            strays = []
+            for pid in filter(str.isdigit, os.listdir("/proc")):
+                try:
+                    with open(f"/proc/{pid}/environ", "rb") as env:
+                        if marker in env.read().split(b"\0") and int(pid) != os.getpid():
+                            strays.append(int(pid))
+                except OSError:
+                    pass
+            if not strays:
+                return
+            for pid in strays:
+                try:
+                    os.kill(pid, signal.SIGTERM)
+                except ProcessLookupError:
+                    pass
+            time.sleep(0.1)
+
+    def base_env(self):
+        env = {k: v for k, v in os.environ.items()
+               if not k.startswith(("QT_", "WAYLAND_", "DBUS_", "AT_SPI", "XDG_SESSION", "XDG_CURRENT"))
+               and k not in ("DISPLAY", "LANGUAGE")}
+        env.update(XDG_RUNTIME_DIR=self.runtime, LC_ALL="C.UTF-8", LANG="C.UTF-8")
+        if self.bus_address:
+            env["DBUS_SESSION_BUS_ADDRESS"] = self.bus_address
+        return env
+
+    def spawn(self, argv, **kw):
+        proc = subprocess.Popen(argv, preexec_fn=die_with_parent, stdin=subprocess.DEVNULL, **kw)
+        self.processes.append(proc)
+        return proc
+
+    def start_weston(self):
+        socket_path = os.path.join(self.runtime, "weston")
+        self.spawn(["weston", "--backend=headless-backend.so", "--socket=weston", "--idle-time=0",
+                    "--no-config", "--logger-scopes=log,proto", f"--log={self.weston_log}"],
+                   env=self.base_env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for("the compositor's socket", lambda: os.path.exists(socket_path))
+        self.relay = CloseRelay(os.path.join(self.runtime, "relay"), socket_path)
+        self.relay.start()
+
+    def start_buses(self):
+        config = os.path.join(self.workdir, "session-bus.conf")
+        with open(config, "w") as out:
+            out.write(BUS_CONFIG.format(dir=self.runtime))
+        bus = self.spawn(["dbus-daemon", f"--config-file={config}", "--nofork", "--print-address=1"],
+                         env=self.base_env(), stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        check(select.select([bus.stdout], [], [], PATIENCE)[0], "the session bus did not start")
+        self.bus_address = bus.stdout.readline().decode().strip()
+        check(self.bus_address, "the session bus gave no address")
+        self.spawn([BUS_LAUNCHER, "--launch-immediately"], env=self.base_env(),
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.environ.update(DBUS_SESSION_BUS_ADDRESS=self.bus_address, XDG_RUNTIME_DIR=self.runtime)
+        os.environ.pop("AT_SPI_BUS_ADDRESS", None)
+
+    def write_opener(self):
+        bindir = os.path.join(self.workdir, "bin")
+        os.makedirs(bindir, exist_ok=True)
+        opener = os.path.join(bindir, "xdg-open")
+        with open(opener, "w") as out:
+            out.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{self.opened}'\nexit 0\n")
+        os.chmod(opener, 0o755)
+        return bindir
+
+    def log_lines(self):
+        try:
+            with open(self.weston_log, errors="replace") as log:
+                return log.read().splitlines()
+        except FileNotFoundError:
+            return []
+
+
+class Pellucor:
+    """One running instance and its accessible objects."""
+
+    def __init__(self, session, exe, env_extra, label):
+        from gi.repository import Atspi
+        self.Atspi = Atspi
+        self.s = session
+        self.log_start = len(session.log_lines())
+        self.log_path = os.path.join(session.workdir, f"pellucor-{label}.log")
+        env = session.base_env()
+        env.update(WAYLAND_DISPLAY="relay", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   PATH=session.write_opener() + os.pathsep + env.get("PATH", "/usr/bin:/bin"))
+        env.update(env_extra)
+        with open(self.log_path, "w") as log:
+            self.proc = session.spawn([exe], env=env, stdout=log, stderr=log)
+        self.app = wait_for("the program on the accessibility bus", self.find_app, self.proc)
+        self.window = wait_for("the main window", lambda: self.top_level(lambda w: w.get_name() == "Pellucor"),
+                               self.proc)
+        self.toplevel = wait_for("the window on the compositor", self.compositor_window, self.proc)
+        texts = self.descendants(self.window, "text")
+        check(len(texts) == 5, f"expected five text fields, found {len(texts)}")
+        editable = [t for t in texts if not self.has_state(t, "read-only")]
+        results = [t for t in texts if self.has_state(t, "read-only")]
+        check(len(editable) == 4 and len(results) == 1, "expected four input fields and one read-only result")
+        self.inputs, self.result = editable, results[0]
+        buttons = {b.get_name(): b for b in self.descendants(self.window, "push button")}
+        self.calculate, self.help = buttons["Calculate IRR"], buttons["Online Help"]
+
+    def find_app(self):
+        desktop = self.Atspi.get_desktop(0)
+        desktop.clear_cache()
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            try:
+                if app is not None and app.get_process_id() == self.proc.pid:
+                    return app
+            except Exception:
+                pass
+        return None
+
+    def top_levels(self):
+        self.app.clear_cache()
+        return [self.app.get_child_at_index(i) for i in range(self.app.get_child_count())]
+
+    def top_level(self, accept):
+        for window in self.top_levels():
+            if window is not None and accept(window):
+                return window
+        return None
+
+    def descendants(self, node, role):
+        found = []
+        for i in range(node.get_child_count()):
+            child = node.get_child_at_index(i)
+            if child.get_role_name() == role:
+                found.append(child)
+            found.extend(self.descendants(child, role))
+        return found
+
+    @staticmethod
+    def has_state(node, nick):
+        return nick in [s.value_nick for s in node.get_state_set().get_states()]
+
+    def compositor_window(self):
+        # The compositor's record of the requests: the first toplevel titled Pellucor after start.
+        for line in self.s.log_lines()[self.log_start:]:
+            m = re.search(r'client (0x[0-9a-f]+) rq xdg_toplevel@(\d+)\.set_title\("Pellucor"\)', line)
+            if m:
+                return m.group(1), int(m.group(2))
+        return None
+
+    def toplevel_requests(self, request):
+        client, object_id = self.toplevel
+        pattern = re.compile(rf"client {client} rq xdg_toplevel@{object_id}\.{request}\((.*)\)$")
+        return [m.group(1) for line in self.s.log_lines()[self.log_start:] if (m := pattern.search(line))]
+
+    def text(self, node):
+        return self.Atspi.Text.get_text(node, 0, -1)
+
+    def set_text(self, node, text):
+        check(self.Atspi.EditableText.set_text_contents(node, text), f"could not set {text!r}")
+
+    def press(self, button):
+        for i in range(self.Atspi.Action.get_n_actions(button)):
+            if self.Atspi.Action.get_action_name(button, i) == "Press":
+                check(self.Atspi.Action.do_action(button, i), f"pressing {button.get_name()} failed")
+                return
+        raise Failure(f"{button.get_name()} has no Press action")
+
+    def selection(self, node):
+        if self.Atspi.Text.get_n_selections(node) < 1:
+            return None
+        r = self.Atspi.Text.get_selection(node, 0)
+        return r.start_offset, r.end_offset
+
+    def boxes(self):
+        return [w for w in self.top_levels() if w is not None and w.get_role_name() in ("alert", "dialog")]
+
+    def box(self, what):
+        boxes = wait_for(what, self.boxes, self.proc)
+        check(len(boxes) == 1, f"expected one message box, found {len(boxes)}")
+        box = boxes[0]
+        check(box.get_name() == "Pellucor", f"the box is titled {box.get_name()!r}")
+        labels = [label.get_name() for label in self.descendants(box, "label")]
+        texts = [t for t in labels if t.strip()]
+        buttons = {b.get_name(): b for b in self.descendants(box, "push button")}
+        return texts, buttons
+
+    def answer(self, buttons, name):
+        self.press(buttons[name])
+        wait_for("the message box to close", lambda: not self.boxes(), self.proc)
+
+    def calculate_now(self):
+        self.press(self.calculate)
+        return wait_for("a result line", lambda: (t := self.text(self.result)) not in ("", BUSY) and t, self.proc)
+
+    def close(self):
+        self.s.relay.close_toplevel(self.toplevel[1])
+        try:
+            status = self.proc.wait(PATIENCE)
+        except subprocess.TimeoutExpired:
+            raise Failure("pellucor did not end after the compositor asked it to close its window")
+        check(status == 0, f"pellucor ended with status {status}")
+
+    def stderr(self):
+        with open(self.log_path) as log:
+            return log.read().strip()
+
+
+def main_session(session, exe):
+    app = Pellucor(session, exe, {"QT_QPA_PLATFORM": "wayland"}, "wayland")
+
+    # The window: its title and fixed size as the compositor was told, and its size as shown.
+    titles = app.toplevel_requests("set_title")
+    check(titles == ['"Pellucor"'], f"window titles requested: {titles}")
+    mins, maxs = app.toplevel_requests("set_min_size"), app.toplevel_requests("set_max_size")
+    fixed = f"{SIZE[0]}, {SIZE[1]}"
+    check(mins and maxs and mins[-1] == fixed and maxs[-1] == fixed,
+          f"min size {mins[-1:]} and max size {maxs[-1:]}, expected both {fixed}")
+    extents = app.Atspi.Component.get_extents(app.window, app.Atspi.CoordType.WINDOW)
+    check((extents.width, extents.height) == SIZE, f"window is {extents.width} x {extents.height}")
+    check(app.has_state(app.window, "showing"), "the window is not showing")
+    print(f"window: titled Pellucor, {SIZE[0]} x {SIZE[1]}, minimum = maximum = {fixed}")
+
+    texts = tuple(app.text(f) for f in app.inputs)
+    check(texts == INITIAL, f"initial texts {texts}")
+    check(app.text(app.result) == "", "the result field is not empty at start")
+    first = app.calculate_now()
+    check(first == "IRR = 12.000%, when NPV = 60000.239", f"start-up values give {first!r}")
+    check(app.selection(app.result) == (0, len(first)), "the result is not selected after the calculation")
+
+    for *inputs, expected in ROWS:
+        for field, text in zip(app.inputs, inputs):
+            app.set_text(field, text)
+        check(app.text(app.result) == "", f"editing the inputs left {app.text(app.result)!r}")
+        got = app.calculate_now()
+        check(got == expected, f"{inputs}: {got!r}, expected {expected!r}")
+    print(f"{len(ROWS)} rows: every result line as expected")
+
+    for number, bad, message in BAD:
+        for field, text in zip(app.inputs, INITIAL):
+            app.set_text(field, text)
+        field = app.inputs[number]
+        app.set_text(field, bad)
+        app.press(app.calculate)
+        texts, buttons = app.box(f"the box for {bad!r}")
+        check(texts == [message], f"{bad!r}: the box says {texts}")
+        check(list(buttons) == ["OK"], f"{bad!r}: the box has buttons {list(buttons)}")
+        check(app.selection(field) == (0, len(bad)), f"{bad!r}: field selection {app.selection(field)}")
+        app.answer(buttons, "OK")
+        check(app.selection(field) == (0, len(bad)), f"{bad!r}: selection lost when the box closed")
+        check(app.text(app.result) == "", "a result appeared after a refused input")
+    print(f"{len(BAD)} bad inputs: each box says its message, its field selected")
+
+    # Online Help: the address in the confirmation box and the tooltip is what the opener gets.
+    tooltip = app.help.get_description()
+    check(tooltip.startswith("Go to: "), f"help tooltip {tooltip!r}")
+    address = tooltip[len("Go to: "):]
+    app.press(app.help)
+    texts, buttons = app.box("the help confirmation")
+    expected = f"This program will open the following web page:\n\n{address}\n\nClick OK to continue."
+    check(texts == [expected], f"the confirmation says {texts}")
+    app.answer(buttons, "OK")
+
+    def opened():
+        try:
+            with open(session.opened) as record:
+                return record.read().splitlines()
+        except FileNotFoundError:
+            return None
+
+    got = wait_for("the opener to be started", opened, app.proc)
+    check(got == [address], f"the opener received {got}, expected {[address]}")
+    # The opener said success: no fallback box may follow.
+    time.sleep(1.0)
+    check(not app.boxes(), "a box followed a successful opening")
+    print(f"online help: confirmed, opener received {address}")
+
+    app.close()
+    check(app.stderr() == "", f"pellucor wrote to stderr:\n{app.stderr()}")
+    print("closed by the compositor: status 0, nothing on stderr")
+
+
+def session_defaults(session, exe):
+    # A desktop session's environment: no platform named, an X display that is not there.
+    # The program must still come up on the compositor and not try the X display.
+    env = {"XDG_SESSION_TYPE": "wayland", "DISPLAY": ":1999"}
+    app = Pellucor(session, exe, env, "session")
+    got = app.calculate_now()
+    check(got == "IRR = 12.000%, when NPV = 60000.239", f"start-up values give {got!r}")
+    app.close()
+    check(app.stderr() == "", f"pellucor wrote to stderr:\n{app.stderr()}")
+    print("session defaults: a native Wayland client, closed with status 0")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("executable")
+    parser.add_argument("--keep", help="directory to keep the logs in")
+    args = parser.parse_args()
+
+    try:
+        import gi
+        gi.require_version("Atspi", "2.0")
+    except (ImportError, ValueError):
+        # The accessibility bindings come with the system's Python, not with other installs.
+        if os.path.exists(SYSTEM_PYTHON) and os.path.realpath(sys.executable) != os.path.realpath(SYSTEM_PYTHON):
+            os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON] + sys.argv)
+        print("SKIP: no AT-SPI bindings (packages python3-gi gir1.2-atspi-2.0)")
+        return SKIP
+    missing = [t for t in ("weston", "dbus-daemon", BUS_LAUNCHER) if shutil.which(t) is None]
+    if missing:
+        print("SKIP: missing:", ", ".join(missing), "(packages weston dbus-daemon at-spi2-core)")
+        return SKIP
+
+    # The action-name call is deprecated in newer libatspi; its replacement is missing in older.
+    warnings.filterwarnings("ignore", category=DeprecationWarning, message=".*get_action_name")
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    workdir = args.keep or tempfile.mkdtemp(prefix="pellucor-wayland-")
+    os.makedirs(workdir, exist_ok=True)
+    started = time.monotonic()
+    try:
+        with Session(workdir) as session:
+            session.start_weston()
+            session.start_buses()
+            main_session(session, args.executable)
+            session_defaults(session, args.executable)
+    except Failure as failure:
+        print("FAIL:", failure)
+        for name in sorted(os.listdir(workdir)):
+            if name.startswith("pellucor-") and name.endswith(".log"):
+                with open(os.path.join(workdir, name)) as log:
+                    text = log.read().strip()
+                if text:
+                    print(f"--- {name}\n{text}")
+        return 1
+    finally:
+        if not args.keep:
+            shutil.rmtree(workdir, ignore_errors=True)
+    print(f"done in {time.monotonic() - started:.1f} s")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
