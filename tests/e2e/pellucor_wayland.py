@@ -517,16 +517,33 @@ def main_session(session, exe):
     print("closed by the compositor: status 0, nothing on stderr")
 
 
-def session_defaults(session, exe):
-    # A desktop session's environment: no platform named, an X display that is not there.
-    # The program must still come up on the compositor and not try the X display.
-    env = {"XDG_SESSION_TYPE": "wayland", "DISPLAY": ":1999"}
-    app = Pellucor(session, exe, env, "session")
-    got = app.calculate_now()
-    check(got == "IRR = 12.000%, when NPV = 60000.239", f"start-up values give {got!r}")
-    app.close()
-    check(app.stderr() == "", f"pellucor wrote to stderr:\n{app.stderr()}")
-    print("session defaults: a native Wayland client, closed with status 0")
+# Environments a desktop leaves behind, and whether the program comes up on the compositor.
+# None: it must refuse to start, with its own message and status 2, not Qt's abort.
+LAUNCHES = [
+    ("a Wayland session that also has an X display", {"XDG_SESSION_TYPE": "wayland", "DISPLAY": ":1999"}, True),
+    ("WAYLAND_DISPLAY alone", {}, True),
+    ("a compositor that is gone", {"WAYLAND_DISPLAY": "gone"}, None),
+    ("a Wayland session whose compositor is gone", {"WAYLAND_DISPLAY": "", "XDG_SESSION_TYPE": "wayland"}, None),
+]
+
+
+def launches(session, exe):
+    # No platform is named: Qt's own choice must take the compositor (the X display above is
+    # not there, so trying it would end the program).
+    for label, env, shows in LAUNCHES:
+        if shows:
+            app = Pellucor(session, exe, env, label.replace(" ", "-"))
+            got = app.calculate_now()
+            check(got == "IRR = 12.000%, when NPV = 60000.239", f"{label}: start-up values give {got!r}")
+            app.close()
+            check(app.stderr() == "", f"{label}: pellucor wrote to stderr:\n{app.stderr()}")
+        else:
+            run_env = session.base_env()
+            run_env.update(env)
+            result = subprocess.run([exe], env=run_env, capture_output=True, text=True, timeout=PATIENCE)
+            check(result.returncode == 2 and result.stderr.startswith("pellucor: no display found"),
+                  f"{label}: status {result.returncode}, stderr {result.stderr.strip()!r}")
+        print(f"{label}: {'a native Wayland client, closed with status 0' if shows else 'no display found, status 2'}")
 
 
 def main():
@@ -560,7 +577,7 @@ def main():
             session.start_weston()
             session.start_buses()
             main_session(session, args.executable)
-            session_defaults(session, args.executable)
+            launches(session, args.executable)
     except Failure as failure:
         print("FAIL:", failure)
         for name in sorted(os.listdir(workdir)):
