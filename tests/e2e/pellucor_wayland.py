@@ -103,11 +103,17 @@ def wait_for(what, probe, proc=None, patience=PATIENCE):
         time.sleep(0.05)
 
 
-class CloseRelay(threading.Thread):
-    """Passes Wayland connections through unchanged, descriptors included, and can add an
-    xdg_toplevel.close event between two of the compositor's messages."""
+def message(object_id, opcode, *words):
+    body = b"".join(w.to_bytes(4, sys.byteorder, signed=w < 0) for w in words)
+    return object_id.to_bytes(4, sys.byteorder) + (((8 + len(body)) << 16) | opcode).to_bytes(4, sys.byteorder) + body
 
-    CLOSE_OPCODE = 1  # xdg_toplevel events: configure 0, close 1
+
+class Relay(threading.Thread):
+    """Passes Wayland connections through, descriptors included, and can add events of the
+    compositor's between two of its messages: a close request, or a configure asking for
+    another size, whose acknowledgement it keeps from the compositor that never sent it."""
+
+    FAKE_SERIAL = 0x7FFF0000  # far above the compositor's own serials
 
     def __init__(self, listen_path, upstream_path):
         super().__init__(daemon=True)
@@ -117,14 +123,25 @@ class CloseRelay(threading.Thread):
         self.server.listen(4)
         self.wake_r, self.wake_w = os.pipe()
         self.lock = threading.Lock()
-        self.links = []  # [client, upstream, {"left": bytes left of the event, "head": b"", "inject": []}]
+        self.links = []  # [client, upstream, state]
         self.stopping = False
 
-    def close_toplevel(self, object_id):
+    def add_events(self, data, swallow_ack_of=None):
         with self.lock:
             check(self.links, "no client is connected through the relay")
-            self.links[-1][2]["inject"].append(object_id)
+            state = self.links[-1][2]
+            state["inject"].append(data)
+            if swallow_ack_of is not None:
+                state["swallow"].add(swallow_ack_of)
         os.write(self.wake_w, b"x")
+
+    def close_toplevel(self, toplevel):
+        self.add_events(message(toplevel, 1))  # xdg_toplevel.close
+
+    def ask_size(self, xdg_surface, toplevel, width, height):
+        # xdg_toplevel.configure(width, height, states [maximized]), then xdg_surface.configure(serial)
+        self.add_events(message(toplevel, 0, width, height, 4, 1) + message(xdg_surface, 0, self.FAKE_SERIAL),
+                        swallow_ack_of=xdg_surface)
 
     def stop(self):
         self.stopping = True
@@ -136,46 +153,60 @@ class CloseRelay(threading.Thread):
         self.server.close()
 
     @staticmethod
-    def forward(source, target):
-        fd_space = socket.CMSG_SPACE(28 * 4)
-        data, ancillary, _, _ = source.recvmsg(65536, fd_space)
+    def receive(source):
+        data, ancillary, _, _ = source.recvmsg(65536, socket.CMSG_SPACE(28 * 4))
         fds = []
         for level, kind, payload in ancillary:
             if level == socket.SOL_SOCKET and kind == socket.SCM_RIGHTS:
                 fds.extend(int.from_bytes(payload[i:i + 4], sys.byteorder)
                            for i in range(0, len(payload) - len(payload) % 4, 4))
-        if data:
-            sent = target.sendmsg([data], [(socket.SOL_SOCKET, socket.SCM_RIGHTS,
-                                            b"".join(fd.to_bytes(4, sys.byteorder) for fd in fds))] if fds else [])
-            if sent < len(data):
-                target.sendall(data[sent:])
-        for fd in fds:
-            os.close(fd)
-        return data
+        return data, fds
 
     @staticmethod
-    def track(state, data):
-        # Follows the compositor's stream so that an added event never splits one of its own.
-        view = memoryview(data)
-        while view:
-            if state["left"]:
-                step = min(state["left"], len(view))
-                state["left"] -= step
-                view = view[step:]
-                continue
-            need = 8 - len(state["head"])
-            state["head"] += bytes(view[:need])
-            view = view[need:]
-            if len(state["head"]) == 8:
-                size = int.from_bytes(state["head"][4:8], sys.byteorder) >> 16
-                state["left"] = size - 8
-                state["head"] = b""
+    def send(target, data, fds):
+        rights = [(socket.SOL_SOCKET, socket.SCM_RIGHTS, b"".join(fd.to_bytes(4, sys.byteorder) for fd in fds))]
+        sent = target.sendmsg([data], rights if fds else [])
+        if sent < len(data):
+            target.sendall(data[sent:])
+        for fd in fds:
+            os.close(fd)
 
-    def flush(self, client, state):
-        while state["inject"] and not state["left"] and not state["head"]:
-            object_id = state["inject"].pop(0)
-            client.sendall(object_id.to_bytes(4, sys.byteorder) +
-                           ((8 << 16) | self.CLOSE_OPCODE).to_bytes(4, sys.byteorder))
+    @staticmethod
+    def split(buffer):
+        messages, pos = [], 0
+        while len(buffer) - pos >= 8:
+            size = int.from_bytes(buffer[pos + 4:pos + 8], sys.byteorder) >> 16
+            if size < 8 or len(buffer) - pos < size:
+                break
+            messages.append(buffer[pos:pos + size])
+            pos += size
+        return messages, buffer[pos:]
+
+    def requests(self, client, upstream, state):
+        data, fds = self.receive(client)
+        if not data:
+            raise OSError("client left")
+        messages, state["requests"] = self.split(state["requests"] + data)
+        kept = b"".join(m for m in messages if not self.swallowed(m, state))
+        state["fds"] += fds
+        if kept:
+            self.send(upstream, kept, state["fds"])
+            state["fds"] = []
+
+    def swallowed(self, request, state):
+        object_id = int.from_bytes(request[0:4], sys.byteorder)
+        opcode = int.from_bytes(request[4:8], sys.byteorder) & 0xFFFF
+        serial = int.from_bytes(request[8:12], sys.byteorder) if len(request) >= 12 else None
+        # xdg_surface.ack_configure is request 4
+        return object_id in state["swallow"] and opcode == 4 and serial == self.FAKE_SERIAL
+
+    def events(self, client, upstream, state):
+        data, fds = self.receive(upstream)
+        if not data:
+            raise OSError("compositor left")
+        # Passed on at once; only the count of bytes to the next boundary is kept.
+        self.send(client, data, fds)
+        _, state["events"] = self.split(state["events"] + data)
 
     def run(self):
         while not self.stopping:
@@ -190,19 +221,18 @@ class CloseRelay(threading.Thread):
                 upstream = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
                 upstream.connect(self.upstream_path)
                 with self.lock:
-                    self.links.append([client, upstream, {"left": 0, "head": b"", "inject": []}])
+                    self.links.append([client, upstream, {"requests": b"", "events": b"", "fds": [],
+                                                          "inject": [], "swallow": set()}])
             for link in links:
                 client, upstream, state = link
                 try:
-                    if client in readable and not self.forward(client, upstream):
-                        raise OSError("client left")
+                    if client in readable:
+                        self.requests(client, upstream, state)
                     if upstream in readable:
-                        data = self.forward(upstream, client)
-                        if not data:
-                            raise OSError("compositor left")
-                        self.track(state, data)
+                        self.events(client, upstream, state)
                     with self.lock:
-                        self.flush(client, state)
+                        while state["inject"] and not state["events"]:
+                            client.sendall(state["inject"].pop(0))
                 except OSError:
                     with self.lock:
                         self.links.remove(link)
@@ -280,7 +310,7 @@ class Session:
                     "--no-config", "--logger-scopes=log,proto", f"--log={self.weston_log}"],
                    env=self.base_env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for("the compositor's socket", lambda: os.path.exists(socket_path))
-        self.relay = CloseRelay(os.path.join(self.runtime, "relay"), socket_path)
+        self.relay = Relay(os.path.join(self.runtime, "relay"), socket_path)
         self.relay.start()
 
     def start_buses(self):
@@ -378,17 +408,29 @@ class Pellucor:
         return nick in [s.value_nick for s in node.get_state_set().get_states()]
 
     def compositor_window(self):
-        # The compositor's record of the requests: the first toplevel titled Pellucor after start.
+        # The compositor's record of the requests: the first toplevel titled Pellucor after start,
+        # its xdg_surface and its wl_surface.
+        surfaces, toplevels = {}, {}
         for line in self.s.log_lines()[self.log_start:]:
-            m = re.search(r'client (0x[0-9a-f]+) rq xdg_toplevel@(\d+)\.set_title\("Pellucor"\)', line)
-            if m:
-                return m.group(1), int(m.group(2))
+            if m := re.search(r"client (0x[0-9a-f]+) rq xdg_wm_base@\d+\.get_xdg_surface\("
+                              r"new id xdg_surface@(\d+), wl_surface@(\d+)\)", line):
+                surfaces[m.group(1), int(m.group(2))] = int(m.group(3))
+            elif m := re.search(r"client (0x[0-9a-f]+) rq xdg_surface@(\d+)\.get_toplevel\("
+                                r"new id xdg_toplevel@(\d+)\)", line):
+                toplevels[m.group(1), int(m.group(3))] = int(m.group(2))
+            elif m := re.search(r'client (0x[0-9a-f]+) rq xdg_toplevel@(\d+)\.set_title\("Pellucor"\)', line):
+                client, toplevel = m.group(1), int(m.group(2))
+                xdg_surface = toplevels[client, toplevel]
+                return {"client": client, "toplevel": toplevel, "xdg_surface": xdg_surface,
+                        "surface": surfaces[client, xdg_surface]}
         return None
 
-    def toplevel_requests(self, request):
-        client, object_id = self.toplevel
-        pattern = re.compile(rf"client {client} rq xdg_toplevel@{object_id}\.{request}\((.*)\)$")
+    def requests(self, obj, request):
+        pattern = re.compile(rf"client {self.toplevel['client']} rq {obj}\.{request}\((.*)\)$")
         return [m.group(1) for line in self.s.log_lines()[self.log_start:] if (m := pattern.search(line))]
+
+    def toplevel_requests(self, request):
+        return self.requests(f"xdg_toplevel@{self.toplevel['toplevel']}", request)
 
     def text(self, node):
         return self.Atspi.Text.get_text(node, 0, -1)
@@ -431,7 +473,7 @@ class Pellucor:
         return wait_for("a result line", lambda: (t := self.text(self.result)) not in ("", BUSY) and t, self.proc)
 
     def close(self):
-        self.s.relay.close_toplevel(self.toplevel[1])
+        self.s.relay.close_toplevel(self.toplevel["toplevel"])
         try:
             status = self.proc.wait(PATIENCE)
         except subprocess.TimeoutExpired:
@@ -456,7 +498,20 @@ def main_session(session, exe):
     extents = app.Atspi.Component.get_extents(app.window, app.Atspi.CoordType.WINDOW)
     check((extents.width, extents.height) == SIZE, f"window is {extents.width} x {extents.height}")
     check(app.has_state(app.window, "showing"), "the window is not showing")
+    check(app.requests(f"wl_surface@{app.toplevel['surface']}", "attach"), "the window's surface got no buffer")
     print(f"window: titled Pellucor, {SIZE[0]} x {SIZE[1]}, minimum = maximum = {fixed}")
+
+    # Asked for another size, as a maximize or a drag on an edge would, it keeps its own.
+    shown = app.requests(f"xdg_surface@{app.toplevel['xdg_surface']}", "set_window_geometry")
+    session.relay.ask_size(app.toplevel["xdg_surface"], app.toplevel["toplevel"], 1000, 640)
+    wait_for("the window to answer the new size", lambda: len(app.requests(
+        f"xdg_surface@{app.toplevel['xdg_surface']}", "set_window_geometry")) > len(shown), app.proc)
+    time.sleep(0.3)
+    answers = app.requests(f"xdg_surface@{app.toplevel['xdg_surface']}", "set_window_geometry")
+    check(set(answers[len(shown):]) == {shown[-1]}, f"asked for 1000 x 640, it answered {answers[len(shown):]}")
+    extents = app.Atspi.Component.get_extents(app.window, app.Atspi.CoordType.WINDOW)
+    check((extents.width, extents.height) == SIZE, f"after the request the window is {extents.width} x {extents.height}")
+    print(f"asked for 1000 x 640 (maximized): stays {SIZE[0]} x {SIZE[1]}, geometry {shown[-1]}")
 
     texts = tuple(app.text(f) for f in app.inputs)
     check(texts == INITIAL, f"initial texts {texts}")
@@ -486,7 +541,11 @@ def main_session(session, exe):
         app.answer(buttons, "OK")
         check(app.selection(field) == (0, len(bad)), f"{bad!r}: selection lost when the box closed")
         check(app.text(app.result) == "", "a result appeared after a refused input")
-    print(f"{len(BAD)} bad inputs: each box says its message, its field selected")
+    titled = app.requests(r"xdg_toplevel@\d+", "set_title")
+    owned = app.requests(r"xdg_toplevel@\d+", "set_parent")
+    check(len(titled) == 1 + len(BAD) and owned == [f"xdg_toplevel@{app.toplevel['toplevel']}"] * len(BAD),
+          f"{len(titled) - 1} boxes, parents {owned}")
+    print(f"{len(BAD)} bad inputs: each box says its message, belongs to the window, its field selected")
 
     # Online Help: the address in the confirmation box and the tooltip is what the opener gets.
     tooltip = app.help.get_description()
