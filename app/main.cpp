@@ -23,9 +23,7 @@ bool Set(const char* name) {
     return v != nullptr && *v != '\0';
 }
 
-// Qt takes the Wayland platform whenever WAYLAND_DISPLAY is set (or the session says Wayland)
-// and falls back to X11 only if DISPLAY is set too; a compositor that is gone would otherwise
-// end in Qt's abort. A connection that is accepted and dropped at once is all the compositor sees.
+// A connection that is accepted and dropped at once is all the compositor sees.
 bool WaylandAnswers() {
     const char* name = Set("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : "wayland-0";
     std::string path = name;
@@ -48,23 +46,33 @@ bool WaylandAnswers() {
 }
 #endif
 
-// Without a display Qt aborts with a core dump; say what is wrong instead.
-bool DisplayAvailable() {
+enum class Found { None, QtsChoice, X11Only };
+
+// Qt takes Wayland whenever WAYLAND_DISPLAY is set or the session says Wayland, and X11 only
+// after Wayland failed, with two lines of complaint; without DISPLAY it aborts with a core dump.
+// A compositor that is gone (a stale WAYLAND_DISPLAY in a reattached terminal) is therefore
+// looked for here: X11 straight away if it is there, a plain message if nothing is.
+Found FindDisplay() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    if (Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_SOCKET"))
-        return true;
+    if (Set("QT_QPA_PLATFORM") || Set("WAYLAND_SOCKET"))
+        return Found::QtsChoice;
     const char* session = std::getenv("XDG_SESSION_TYPE");
-    const bool waylandSession = session != nullptr && std::string(session) == "wayland";
-    return (Set("WAYLAND_DISPLAY") || waylandSession) && WaylandAnswers();
+    const bool waylandNamed = Set("WAYLAND_DISPLAY") || (session != nullptr && std::string(session) == "wayland");
+    if (waylandNamed && WaylandAnswers())
+        return Found::QtsChoice;
+    if (Set("DISPLAY"))
+        return waylandNamed ? Found::X11Only : Found::QtsChoice;
+    return Found::None;
 #else
-    return true;
+    return Found::QtsChoice;
 #endif
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (!DisplayAvailable()) {
+    const Found display = FindDisplay();
+    if (display == Found::None) {
         std::fprintf(stderr,
                      "pellucor: no display found (DISPLAY is not set, and no Wayland compositor answers at\n"
                      "WAYLAND_DISPLAY).\n"
@@ -72,7 +80,12 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
+    // Named for Qt's start only: what the help page's opener starts chooses for itself.
+    if (display == Found::X11Only)
+        qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
+    if (display == Found::X11Only)
+        qunsetenv("QT_QPA_PLATFORM");
     QApplication::setApplicationName(QStringLiteral("Pellucor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pellucor"));
     QApplication::setApplicationVersion(QStringLiteral(PELLUCOR_DISPLAY_VERSION));
