@@ -386,6 +386,7 @@ class Pellucor:
         check(len(editable) == 4 and len(results) == 1, "expected four input fields and one read-only result")
         self.inputs, self.result = editable, results[0]
         buttons = {b.get_name(): b for b in self.descendants(self.window, "push button")}
+        check({"Calculate IRR", "Online Help"} <= set(buttons), f"buttons found: {sorted(buttons)}")
         self.calculate, self.help = buttons["Calculate IRR"], buttons["Online Help"]
 
     def find_app(self):
