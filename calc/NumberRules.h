@@ -36,7 +36,8 @@ double TextToDouble(std::string_view text, const NumberLocale& locale);
 // "Overflow".
 float TextToSingle(std::string_view text, const NumberLocale& locale);
 
-// Rounds to the given number of decimal places by scaling; a tie goes to the even neighbour.
+// Rounds the exact value of a double to the given number of decimal places and returns the
+// nearest double; only a value exactly halfway is a tie, and a tie goes to the even neighbour.
 double RoundHalfEven(double value, std::int32_t digits);
 
 // value × 100 with exactly `decimals` decimals, the locale's separators and a "%" appended.

@@ -8,6 +8,7 @@
 
 #include <ostream>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -164,13 +165,38 @@ TEST_P(Rounding, TiesGoToEven) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, Rounding,
-                         ::testing::Values(RoundRow{"TieDown", 0.0625, 3, 0.062}, RoundRow{"TieUp", 0.0875, 3, 0.088},
+                         ::testing::Values(RoundRow{"TieDown", 0.0625, 3, 0.062}, RoundRow{"TieUp", 0.1875, 3, 0.188},
+                                           // Only an exact binary value halfway is a tie; these are just off one.
+                                           RoundRow{"JustBelowTie", 0.0875, 3, 0.087},
+                                           RoundRow{"JustAboveTie", 0.0025, 3, 0.003},
+                                           RoundRow{"LargeJustAboveTie", 81205230.1525, 3, 81205230.153},
+                                           RoundRow{"LargeJustBelowTie", 74521206.6715, 3, 74521206.671},
+                                           RoundRow{"NegativeJustAboveTie", -81205230.1525, 3, -81205230.153},
+                                           RoundRow{"LargeExactTie", 81205230.1875, 3, 81205230.188},
+                                           RoundRow{"SubnormalToZero", 4e-320, 3, 0},
+                                           RoundRow{"ManyDigitsKeepsValue", 0.1, 25, 0.1},
                                            RoundRow{"WholeTieEven", 2.5, 0, 2}, RoundRow{"WholeTieOdd", 3.5, 0, 4},
                                            RoundRow{"NegativeTie", -0.0625, 3, -0.062},
                                            RoundRow{"Ordinary", 60000.23912, 3, 60000.239},
                                            RoundRow{"NegativeDigitsUnchanged", 1.23456, -1, 1.23456},
                                            RoundRow{"HugeUnchanged", 1e300, 3, 1e300}),
                          [](const ::testing::TestParamInfo<RoundRow>& info) { return std::string(info.param.name); });
+
+// The exact value rounded, read back: to_chars writes a fixed form from the exact binary value.
+TEST(Rounding, AgreesWithExactDecimalFormNearTies) {
+    std::mt19937_64 rng(811);
+    for (int i = 0; i < 200000; ++i) {
+        const double tie = (static_cast<double>(rng() % 100000000000ull) + 0.5) / 1000.0;
+        double v = tie;
+        for (int step = static_cast<int>(rng() % 5) - 2; step != 0; step += step > 0 ? -1 : 1)
+            v = std::nextafter(v, step > 0 ? 1e300 : -1e300);
+        char buf[64];
+        const auto written = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 3);
+        double expected = 0;
+        std::from_chars(buf, written.ptr, expected);
+        ASSERT_EQ(RoundHalfEven(v, 3), expected) << std::string(buf, written.ptr);
+    }
+}
 
 struct TextRow {
     const char* name;
