@@ -16,13 +16,56 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 // A separator is never empty in use; an empty one simply never matches.
 bool StartsWith(std::string_view text, std::size_t pos, std::string_view what) {
     return !what.empty() && text.substr(pos, what.size()) == what;
+}
+
+// Unicode white space in UTF-8: what a copy from a spreadsheet, a terminal or a word
+// processor leaves around a figure (tabs, line breaks, no-break and other spaces).
+constexpr std::string_view Blanks[] = {
+    " ", "\t", "\n", "\v", "\f", "\r", "\u0085", "\u00A0", "\u1680", "\u2000", "\u2001", "\u2002",
+    "\u2003", "\u2004", "\u2005", "\u2006", "\u2007", "\u2008", "\u2009", "\u200A", "\u2028", "\u2029",
+    "\u202F", "\u205F", "\u3000"};
+
+std::size_t BlankAt(std::string_view text, std::size_t pos) {
+    for (std::string_view b : Blanks) {
+        if (StartsWith(text, pos, b))
+            return b.size();
+    }
+    return 0;
+}
+
+std::size_t BlankBefore(std::string_view text, std::size_t end) {
+    for (std::string_view b : Blanks) {
+        if (end >= b.size() && text.substr(end - b.size(), b.size()) == b)
+            return b.size();
+    }
+    return 0;
+}
+
+// Where the group separator is a kind of space (French uses U+202F), people type the plain
+// space or a no-break space for it: any of the three separates groups.
+constexpr std::string_view SpaceSeparators[] = {" ", "\u00A0", "\u202F"};
+
+bool IsSpaceSeparator(std::string_view separator) {
+    for (std::string_view s : SpaceSeparators) {
+        if (separator == s)
+            return true;
+    }
+    return false;
+}
+
+std::size_t GroupSeparatorAt(std::string_view text, std::size_t pos, std::string_view separator) {
+    if (separator.empty())
+        return 0;
+    if (!IsSpaceSeparator(separator))
+        return StartsWith(text, pos, separator) ? separator.size() : 0;
+    for (std::string_view s : SpaceSeparators) {
+        if (StartsWith(text, pos, s))
+            return s.size();
+    }
+    return 0;
 }
 
 // The parsed shape of a number: its digits without separators, where the decimal point
@@ -39,10 +82,10 @@ constexpr long long ExponentClamp = 100000;
 std::optional<Scanned> Scan(std::string_view text, const NumberLocale& loc) {
     std::size_t pos = 0;
     std::size_t end = text.size();
-    while (pos < end && IsBlank(text[pos]))
-        ++pos;
-    while (end > pos && IsBlank(text[end - 1]))
-        --end;
+    for (std::size_t n; pos < end && (n = BlankAt(text, pos)) != 0;)
+        pos += n;
+    for (std::size_t n; end > pos && (n = BlankBefore(text.substr(0, end), end)) != 0;)
+        end -= n;
     text = text.substr(0, end);
 
     Scanned out;
@@ -78,12 +121,12 @@ std::optional<Scanned> Scan(std::string_view text, const NumberLocale& loc) {
             ++run;
             continue;
         }
-        if (StartsWith(text, pos, grp)) {
+        if (const std::size_t n = GroupSeparatorAt(text, pos, grp)) {
             if (run == 0 || (grouped ? run != 3 : run > 3))
                 return std::nullopt;
             grouped = true;
             run = 0;
-            pos += grp.size();
+            pos += n;
             continue;
         }
         break;

@@ -58,6 +58,15 @@ INSTANTIATE_TEST_SUITE_P(
         ParseRow{"CommaLocaleGroups", "60.000", &Comma, true, 60000},
         ParseRow{"CommaLocaleHalf", "0,5", &Comma, true, 0.5},
         ParseRow{"NarrowSpaceGroups", "60\u202F000,5", &French, true, 60000.5},
+        ParseRow{"PlainSpaceForNarrowSpace", "60 000", &French, true, 60000},
+        ParseRow{"MixedSpaceGroups", "1\u00A0000 000,5", &French, true, 1000000.5},
+        ParseRow{"SpaceGroupTooShort", "60 00", &French, false, 0},
+        ParseRow{"TwoSpacesBetweenGroups", "60  000", &French, false, 0},
+        ParseRow{"SpaceGroupThenBlanks", "60 000 \r\n", &French, true, 60000},
+        ParseRow{"LineBreakAfter", "60000\r\n", &Point, true, 60000},
+        ParseRow{"UnicodeBlanksAround", "\u00A0\t\u202F617.17\u3000\u2028", &Point, true, 617.17},
+        ParseRow{"LineBreakInside", "600\n00", &Point, false, 0},
+        ParseRow{"NoBreakSpaceNotAPointGroup", "60\u00A0000", &Point, false, 0},
         ParseRow{"TinyBecomesZero", "1e-400", &Point, true, 0},
         ParseRow{"LongDigitRun", "000000000000001", &Point, true, 1}, ParseRow{"Empty", "", &Point, false, 0},
         ParseRow{"OnlyBlanks", "   ", &Point, false, 0}, ParseRow{"Letters", "abc", &Point, false, 0},
@@ -109,14 +118,20 @@ TEST(Conversion, MatchesCorrectlyRoundedDecimalOnGeneratedTexts) {
 // conversion accepts too, and nothing it refuses converts.
 TEST(NumberProperties, NumberTestAndConversionAcceptTheSameTexts) {
     std::mt19937 rng(4242);
-    const std::string alphabet = "0123456789012345678901234567890.,.,+-eE  \taxn%$()";
+    const std::string alphabet = "0123456789012345678901234567890.,.,+-eE  \t\r\naxn%$()";
+    const std::string_view spaces[] = {"\u00A0", "\u202F", "\u3000"};
     int accepted = 0;
-    for (const NumberLocale* loc : {&Point, &Comma}) {
+    for (const NumberLocale* loc : {&Point, &Comma, &French}) {
         for (int i = 0; i < 100000; ++i) {
             std::string text;
             const int len = static_cast<int>(rng() % 16);
-            for (int k = 0; k < len; ++k)
-                text.push_back(alphabet[rng() % alphabet.size()]);
+            for (int k = 0; k < len; ++k) {
+                const std::size_t pick = rng() % (alphabet.size() + 3);
+                if (pick < alphabet.size())
+                    text.push_back(alphabet[pick]);
+                else
+                    text += spaces[pick - alphabet.size()];
+            }
             bool converts = true;
             try {
                 TextToDouble(text, *loc);
