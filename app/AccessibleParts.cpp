@@ -54,6 +54,9 @@ QAccessibleInterface* Interface(const QString& className, QObject* object) {
         return new FrameGroupInterface(static_cast<QWidget*>(object));
     if (className == QLatin1String("Rule"))
         return new RuleInterface(static_cast<QWidget*>(object));
+    // A plain QWidget as a window is read as a filler; the calculator's window is a window.
+    if (className == QLatin1String("frmMain"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }
 

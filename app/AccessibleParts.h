@@ -27,7 +27,8 @@ public:
 
 namespace pellucor {
 
-// Registers the interfaces for FrameGroup and Rule; calling it again does nothing.
+// Registers the interfaces for FrameGroup, Rule and the main window; calling it again does
+// nothing.
 void InstallAccessibleParts();
 
 }  // namespace pellucor

@@ -14,7 +14,7 @@ test_packages=(
   appstream desktop-file-utils dpkg-dev file
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   clang libclang-rt-14-dev valgrind time
-  openbox locales
+  openbox locales at-spi2-core python3-pyatspi gir1.2-atspi-2.0
 )
 
 wanted=("${build_packages[@]}")

@@ -109,6 +109,7 @@ private slots:
             }
         }
         QVERIFY(!reached.contains(QStringLiteral("cmdDebug")));
+        QCOMPARE(int(QAccessible::queryAccessibleInterface(&window)->role()), int(QAccessible::Window));
         for (const char* shown : {"txtNPV", "Label4", "Line1", "Frame4", "cmdHelp", "Picture1", "txtResult"})
             QVERIFY2(reached.contains(QLatin1String(shown)), shown);
     }
