@@ -31,6 +31,7 @@ public:
         QString focusedField;  // which line edit had the focus while the box was up
         QString selectedText;
         bool busyPointer;  // an override cursor (the hourglass) was set while the box was up
+        bool takesInput;
     };
 
     BoxWatcher() {
@@ -45,7 +46,8 @@ private:
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr)
             return;
-        Seen s{box->windowTitle(), box->text(), box->icon(), {}, {}, QApplication::overrideCursor() != nullptr};
+        Seen s{box->windowTitle(), box->text(), box->icon(), {}, {}, QApplication::overrideCursor() != nullptr,
+                box->isEnabled()};
         if (auto* edit = qobject_cast<QLineEdit*>(box->parentWidget() ? box->parentWidget()->focusWidget() : nullptr)) {
             s.focusedField = edit->objectName();
             s.selectedText = edit->selectedText();
@@ -416,6 +418,7 @@ void FrmMainTest::failureShowsErrorAndReport() {
     QCOMPARE(boxes.seen[0].text, QStringLiteral("Overflow\n\nCould not calculate IRR."));
     QCOMPARE(boxes.seen[0].title, QStringLiteral("Pellucor"));
     QVERIFY2(!boxes.seen[0].busyPointer, "the report box came up under the busy pointer");
+    QVERIFY2(boxes.seen[0].takesInput, "the report box came up disabled with its window");
     QVERIFY(window_->isEnabled());
     QVERIFY(QApplication::overrideCursor() == nullptr);
 }
