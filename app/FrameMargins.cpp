@@ -54,7 +54,7 @@ QMargins ExpectedFrameMargins(QWidget& window) {
     xcb_connection_t* c = x11->connection();
     const auto id = static_cast<xcb_window_t>(window.winId());  // created, not yet mapped
     const ReplyPtr<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(c, xcb_get_geometry(c, id), nullptr),
-                                                     &std::free);
+                                                      &std::free);
     if (!geometry)
         return {};
     const xcb_atom_t request = Atom(c, "_NET_REQUEST_FRAME_EXTENTS");
