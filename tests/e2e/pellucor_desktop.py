@@ -130,19 +130,30 @@ def first_click(session, app, lang):
     print(f"{lang}: first click gives {expected!r}")
 
 
-def to_clipboard(session, text):
-    # xclip stays as the clipboard's owner until another takes it or the display ends.
-    subprocess.run(["xclip", "-selection", "clipboard"], input=text, text=True, env=session.env(),
+def to_clipboard(session, text, selection="clipboard"):
+    # xclip stays as the selection's owner until another takes it or the display ends.
+    subprocess.run(["xclip", "-selection", selection], input=text, text=True, env=session.env(),
                    timeout=e2e.PATIENCE, check=True)
 
 
 def pasted_figures(session, app):
     expected = FIRST_CLICK["fr_FR.UTF-8"][1]
-    # Copied from a spreadsheet cell: grouped with a narrow no-break space, ending in a line break.
+    # Copied from a spreadsheet cell: grouped with a narrow no-break space, ending in a line
+    # break, which the field must not keep (the whole text, copied back, shows what it holds).
     for name, text in (("txtNPV", "60\u202f000\r\n"), ("txtPMT", "617,17\n")):
         to_clipboard(session, text)
         app.click(name)
         app.key("ctrl+v")
+        app.key("ctrl+a")
+        app.copied(text.rstrip())
+    # The duration emptied, then pasted with the middle button from the primary selection.
+    app.click("txtDuration")
+    app.key("BackSpace")
+    to_clipboard(session, "360\r\n", "primary")
+    x, y = e2e.centre("txtDuration")
+    session.xdo("mousemove", "--window", app.window, str(x), str(y), "click", "2")
+    app.key("ctrl+a")
+    app.copied("360")
     app.click("cmdCalculate")
     app.copied(expected)
     # Typed with the ordinary space between the groups.
@@ -150,7 +161,8 @@ def pasted_figures(session, app):
     app.type("60 000")
     app.click("cmdCalculate")
     app.copied(expected)
-    print(f"fr_FR.UTF-8: pasted '60\u202f000\\r\\n' and '617,17\\n', typed '60 000': {expected!r}")
+    print("fr_FR.UTF-8: pasted '60\\u202f000\\r\\n', '617,17\\n' and, with the middle button, '360\\r\\n';"
+          f" typed '60 000': {expected!r}")
 
 
 def run(session, exe):
