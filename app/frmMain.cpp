@@ -108,10 +108,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
 void frmMain::ShowInitialTextsInLocale() {
     // The form holds the starting figures in the point-decimal form; where the comma is the
     // decimal separator, "617.17" would be refused by the very first click.
+    const auto designed = pellucor::NumberLocale::PointDecimal();
     for (Field f : {Field::NPV, Field::Duration, Field::PMT, Field::ClosingCost}) {
         QLineEdit* edit = FieldWidget(f);
         try {
-            const double value = pellucor::TextToDouble(edit->text().toStdString(), pellucor::NumberLocale::PointDecimal());
+            const double value = pellucor::TextToDouble(edit->text().toStdString(), designed);
             edit->setText(QString::fromStdString(pellucor::DoubleToText(value, locale_)));
         } catch (...) {
         }
