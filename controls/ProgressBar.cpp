@@ -1,7 +1,5 @@
 #include "ProgressBar.h"
 
-#include "AppError.h"
-
 #include <cmath>
 #include <limits>
 
@@ -45,10 +43,25 @@ double Quotient(double dividend, double divisor) {
     return quotient;
 }
 
+// Below this magnitude a double rounds to a finite float.
+constexpr double FloatOverflowBound = 0x1.ffffffp+127;
+
 float ToSingle(double value) {
-    if (!(std::fabs(value) <= std::numeric_limits<float>::max()))
+    if (!(std::fabs(value) < FloatOverflowBound))
         throw AppError::Overflow();
     return static_cast<float>(value);
+}
+
+// The relative change of Value. An infinite change (from or to an infinite Value) is a change
+// larger than any threshold, not a failure; only a Max of 0 makes it uncomputable.
+float RelativeChange(float from, float to, float max) {
+    const double difference = std::fabs(static_cast<double>(to) - static_cast<double>(from));
+    if (max == 0.0f)
+        throw difference == 0.0 || std::isnan(difference) ? AppError::Overflow() : AppError::DivisionByZero();
+    const double change = difference / static_cast<double>(max);
+    if (std::isnan(change) || std::fabs(change) < FloatOverflowBound)
+        return static_cast<float>(change);
+    return change > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
 }
 
 OleColor ReadColor(const PropertyBag& bag, const QString& key, const PropertyValue& defaultValue) {
@@ -94,6 +107,83 @@ ProgressBar::ProgressBar(QWidget* parent)
 }
 
 void ProgressBar::SetHost(ControlHost* host) noexcept { host_ = host ? host : &defaultHost_; }
+
+void ProgressBar::SetDesignMode(bool designMode) noexcept {
+    designMode_ = designMode;
+    defaultHost_.SetUserMode(!designMode && shown_);
+}
+
+bool ProgressBar::BeingBuilt() const noexcept { return host_ == &defaultHost_ && !designMode_ && !shown_; }
+
+// The property system's writers: each runs the setter and drops whatever it refuses, so that
+// a form, a form loader or Designer meets a normal return and the control as it was.
+void ProgressBar::WriteOrientation(int New_Orientation) noexcept {
+    try {
+        setOrientation(New_Orientation);
+    } catch (...) {
+        DropError("Orientation");
+    }
+}
+
+void ProgressBar::WriteBackColor(uint New_BackColor) noexcept {
+    try {
+        setBackColor(New_BackColor);
+    } catch (...) {
+        DropError("BackColor");
+    }
+}
+
+void ProgressBar::WriteBorderColor(uint New_BorderColor) noexcept {
+    try {
+        setBorderColor(New_BorderColor);
+    } catch (...) {
+        DropError("BorderColor");
+    }
+}
+
+void ProgressBar::WriteForeColor(uint New_ForeColor) noexcept {
+    try {
+        setForeColor(New_ForeColor);
+    } catch (...) {
+        DropError("ForeColor");
+    }
+}
+
+void ProgressBar::WriteResolution(int New_Resolution) noexcept {
+    try {
+        // A form that is still building the control has nobody to show the box to.
+        if (New_Resolution < -1 && BeingBuilt()) {
+            throw AppError(ErrorNumber::ResolutionBelowMinusOne, "Resolution: Value must be greater than or equal to -1.");
+        }
+        setResolution(New_Resolution);
+    } catch (...) {
+        DropError("Resolution");
+    }
+}
+
+void ProgressBar::WriteMax(float New_Max) noexcept {
+    try {
+        setMax(New_Max);
+    } catch (...) {
+        DropError("Max");
+    }
+}
+
+void ProgressBar::WriteValue(float New_Value) noexcept {
+    try {
+        setValue(New_Value);
+    } catch (...) {
+        DropError("Value");
+    }
+}
+
+void ProgressBar::ResetOrientation() noexcept { WriteOrientation(DefaultOrientation.ToInt32()); }
+void ProgressBar::ResetBackColor() noexcept { WriteBackColor(OleColorFromBits(DefaultBackColor.ToInt32())); }
+void ProgressBar::ResetBorderColor() noexcept { WriteBorderColor(OleColorFromBits(DefaultBorderColor.ToInt32())); }
+void ProgressBar::ResetForeColor() noexcept { WriteForeColor(OleColorFromBits(DefaultForeColor.ToInt32())); }
+void ProgressBar::ResetResolution() noexcept { WriteResolution(DefaultResolution.ToInt32()); }
+void ProgressBar::ResetMax() noexcept { WriteMax(DefaultMax.ToFloat32()); }
+void ProgressBar::ResetValue() noexcept { WriteValue(DefaultValue.ToFloat32()); }
 
 void ProgressBar::setOrientation(int New_Orientation) {
     if (host_->UserMode())
@@ -155,8 +245,7 @@ void ProgressBar::setMax(float New_Max) {
 void ProgressBar::setValue(float New_Value) {
     try {
         const int resolution = Resolution();
-        const float change =
-            ToSingle(Quotient(std::fabs(static_cast<double>(New_Value) - static_cast<double>(value_)), max_));
+        const float change = RelativeChange(value_, New_Value, max_);
         const float threshold = ToSingle(Quotient(1.0, resolution));
         if (!(change > threshold))
             return;
@@ -254,7 +343,8 @@ void ProgressBar::resizeEvent(QResizeEvent* event) {
 }
 
 void ProgressBar::showEvent(QShowEvent* event) {
-    defaultHost_.SetUserMode(true);
+    shown_ = true;
+    defaultHost_.SetUserMode(!designMode_);
     QWidget::showEvent(event);
 }
 

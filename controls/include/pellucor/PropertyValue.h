@@ -3,6 +3,8 @@
 // written by the component only ever hold numbers; texts come from data edited or produced
 // elsewhere, and loading must cope with them.
 
+#include "ControlsExport.h"
+
 #include <cstdint>
 
 #include <QString>
@@ -11,7 +13,7 @@ namespace pellucor {
 
 enum class StoredType { Int16, Int32, Float32, Text };
 
-class PropertyValue {
+class PELLUCOR_CONTROLS_EXPORT PropertyValue {
 public:
     static PropertyValue Int16(std::int16_t value) { return {StoredType::Int16, static_cast<double>(value), {}}; }
     static PropertyValue Int32(std::int32_t value) { return {StoredType::Int32, static_cast<double>(value), {}}; }
@@ -51,6 +53,6 @@ private:
 };
 
 // "i16", "i32", "f32", "text": the type names of the serialised store.
-const char* StoredTypeName(StoredType type) noexcept;
+PELLUCOR_CONTROLS_EXPORT const char* StoredTypeName(StoredType type) noexcept;
 
 }  // namespace pellucor

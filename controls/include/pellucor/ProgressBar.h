@@ -5,15 +5,20 @@
 //
 // A Designer form places it as a custom widget and sets its properties; the properties it sets
 // in setupUi are design data, and run mode starts when the control is first shown (unless the
-// form supplies its own ControlHost). A form that keeps its controls' settings calls
-// WriteProperties / ReadProperties with a PropertyBag.
+// form supplies its own ControlHost, or the control was marked as being designed). A form that
+// keeps its controls' settings calls WriteProperties / ReadProperties with a PropertyBag.
 //
 // Setters of Orientation, Resolution, Max and Value end quietly when they refuse a value or a
 // step fails; only Orientation set in run mode throws (AppError 382). The colour setters throw
 // AppError 380 for a colour that cannot be drawn. ReadProperties throws to the form when an
 // entry cannot be converted or the bar cannot be laid out.
+//
+// Through Qt's property system (setProperty, setupUi, a form loader, Designer's property
+// editor) nothing throws: a value the setter would refuse leaves the control as it was.
 
+#include "AppError.h"
 #include "ControlHost.h"
+#include "ControlsExport.h"
 #include "OleColor.h"
 #include "PropertyBag.h"
 #include "QtControlHost.h"
@@ -24,21 +29,28 @@
 
 namespace pellucor {
 
-class ProgressBar : public QWidget {
+class PELLUCOR_CONTROLS_EXPORT ProgressBar : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(int Orientation READ Orientation WRITE setOrientation)
-    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(uint BorderColor READ BorderColor WRITE setBorderColor)
-    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(int Resolution READ Resolution WRITE setResolution)
-    Q_PROPERTY(float Max READ Max WRITE setMax)
-    Q_PROPERTY(float Value READ Value WRITE setValue)
+    // Resetting a property gives it the property store's default.
+    Q_PROPERTY(int Orientation READ Orientation WRITE WriteOrientation RESET ResetOrientation)
+    Q_PROPERTY(uint BackColor READ BackColor WRITE WriteBackColor RESET ResetBackColor)
+    Q_PROPERTY(uint BorderColor READ BorderColor WRITE WriteBorderColor RESET ResetBorderColor)
+    Q_PROPERTY(uint ForeColor READ ForeColor WRITE WriteForeColor RESET ResetForeColor)
+    Q_PROPERTY(int Resolution READ Resolution WRITE WriteResolution RESET ResetResolution)
+    Q_PROPERTY(float Max READ Max WRITE WriteMax RESET ResetMax)
+    Q_PROPERTY(float Value READ Value WRITE WriteValue RESET ResetValue)
 
 public:
     explicit ProgressBar(QWidget* parent = nullptr);
 
     // The form's services; nullptr goes back to the built-in one. Not owned.
     void SetHost(ControlHost* host) noexcept;
+
+    // Marks the control as placed on a form that is being designed (Qt Designer's plugin does):
+    // the built-in host then stays in design mode however often the control is shown, so
+    // Orientation stays settable.
+    void SetDesignMode(bool designMode) noexcept;
+    bool DesignMode() const noexcept { return designMode_; }
 
     int Orientation() const noexcept { return orientation_; }
     void setOrientation(int New_Orientation);
@@ -77,6 +89,24 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Qt's property system calls these; they never throw.
+    void WriteOrientation(int New_Orientation) noexcept;
+    void WriteBackColor(uint New_BackColor) noexcept;
+    void WriteBorderColor(uint New_BorderColor) noexcept;
+    void WriteForeColor(uint New_ForeColor) noexcept;
+    void WriteResolution(int New_Resolution) noexcept;
+    void WriteMax(float New_Max) noexcept;
+    void WriteValue(float New_Value) noexcept;
+    void ResetOrientation() noexcept;
+    void ResetBackColor() noexcept;
+    void ResetBorderColor() noexcept;
+    void ResetForeColor() noexcept;
+    void ResetResolution() noexcept;
+    void ResetMax() noexcept;
+    void ResetValue() noexcept;
+    // True while a form builds the control at run time, before anyone can see it.
+    bool BeingBuilt() const noexcept;
+
     float ControlWidth() const;
     float ControlHeight() const;
     float BarLength(float extent) const;
@@ -92,6 +122,8 @@ private:
     int resolution_ = 0;
     float max_ = 0.0f;
     float value_ = 0.0f;
+    bool designMode_ = false;
+    bool shown_ = false;
 };
 
 }  // namespace pellucor
