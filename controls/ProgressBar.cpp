@@ -52,6 +52,10 @@ float ToSingle(double value) {
     return static_cast<float>(value);
 }
 
+// A float parameter passed as a double: infinities and NaN pass, finite values beyond the
+// float range overflow.
+float ToSingleOrInfinite(double value) { return std::isfinite(value) ? ToSingle(value) : static_cast<float>(value); }
+
 // The relative change of Value. An infinite change (from or to an infinite Value) is a change
 // larger than any threshold, not a failure; only a Max of 0 makes it uncomputable.
 float RelativeChange(float from, float to, float max) {
@@ -117,75 +121,75 @@ bool ProgressBar::BeingBuilt() const noexcept { return host_ == &defaultHost_ &&
 
 // The property system's writers: each runs the setter and drops whatever it refuses, so that
 // a form, a form loader or Designer meets a normal return and the control as it was.
-void ProgressBar::WriteOrientation(int New_Orientation) noexcept {
+void ProgressBar::setOrientation(int New_Orientation) noexcept {
     try {
-        setOrientation(New_Orientation);
+        SetOrientation(New_Orientation);
     } catch (...) {
         DropError("Orientation");
     }
 }
 
-void ProgressBar::WriteBackColor(uint New_BackColor) noexcept {
+void ProgressBar::setBackColor(uint New_BackColor) noexcept {
     try {
-        setBackColor(New_BackColor);
+        SetBackColor(New_BackColor);
     } catch (...) {
         DropError("BackColor");
     }
 }
 
-void ProgressBar::WriteBorderColor(uint New_BorderColor) noexcept {
+void ProgressBar::setBorderColor(uint New_BorderColor) noexcept {
     try {
-        setBorderColor(New_BorderColor);
+        SetBorderColor(New_BorderColor);
     } catch (...) {
         DropError("BorderColor");
     }
 }
 
-void ProgressBar::WriteForeColor(uint New_ForeColor) noexcept {
+void ProgressBar::setForeColor(uint New_ForeColor) noexcept {
     try {
-        setForeColor(New_ForeColor);
+        SetForeColor(New_ForeColor);
     } catch (...) {
         DropError("ForeColor");
     }
 }
 
-void ProgressBar::WriteResolution(int New_Resolution) noexcept {
+void ProgressBar::setResolution(int New_Resolution) noexcept {
     try {
         // A form that is still building the control has nobody to show the box to.
         if (New_Resolution < -1 && BeingBuilt()) {
             throw AppError(ErrorNumber::ResolutionBelowMinusOne, "Resolution: Value must be greater than or equal to -1.");
         }
-        setResolution(New_Resolution);
+        SetResolution(New_Resolution);
     } catch (...) {
         DropError("Resolution");
     }
 }
 
-void ProgressBar::WriteMax(float New_Max) noexcept {
+void ProgressBar::setMax(double New_Max) noexcept {
     try {
-        setMax(New_Max);
+        SetMax(ToSingleOrInfinite(New_Max));
     } catch (...) {
         DropError("Max");
     }
 }
 
-void ProgressBar::WriteValue(float New_Value) noexcept {
+void ProgressBar::setValue(double New_Value) noexcept {
     try {
-        setValue(New_Value);
+        SetValue(ToSingleOrInfinite(New_Value));
     } catch (...) {
         DropError("Value");
     }
 }
 
-void ProgressBar::ResetOrientation() noexcept { WriteOrientation(DefaultOrientation.ToInt32()); }
-void ProgressBar::ResetBackColor() noexcept { WriteBackColor(OleColorFromBits(DefaultBackColor.ToInt32())); }
-void ProgressBar::ResetBorderColor() noexcept { WriteBorderColor(OleColorFromBits(DefaultBorderColor.ToInt32())); }
-void ProgressBar::ResetForeColor() noexcept { WriteForeColor(OleColorFromBits(DefaultForeColor.ToInt32())); }
-void ProgressBar::ResetResolution() noexcept { WriteResolution(DefaultResolution.ToInt32()); }
-void ProgressBar::ResetMax() noexcept { WriteMax(DefaultMax.ToFloat32()); }
-void ProgressBar::ResetValue() noexcept { WriteValue(DefaultValue.ToFloat32()); }
+void ProgressBar::ResetOrientation() noexcept { setOrientation(DefaultOrientation.ToInt32()); }
+void ProgressBar::ResetBackColor() noexcept { setBackColor(OleColorFromBits(DefaultBackColor.ToInt32())); }
+void ProgressBar::ResetBorderColor() noexcept { setBorderColor(OleColorFromBits(DefaultBorderColor.ToInt32())); }
+void ProgressBar::ResetForeColor() noexcept { setForeColor(OleColorFromBits(DefaultForeColor.ToInt32())); }
+void ProgressBar::ResetResolution() noexcept { setResolution(DefaultResolution.ToInt32()); }
+void ProgressBar::ResetMax() noexcept { setMax(DefaultMax.ToFloat32()); }
+void ProgressBar::ResetValue() noexcept { setValue(DefaultValue.ToFloat32()); }
 
-void ProgressBar::setOrientation(int New_Orientation) {
+void ProgressBar::SetOrientation(int New_Orientation) {
     if (host_->UserMode())
         throw AppError::PropertyNotSettableAtRunTime();
     try {
@@ -198,7 +202,7 @@ void ProgressBar::setOrientation(int New_Orientation) {
     }
 }
 
-void ProgressBar::setBackColor(OleColor New_BackColor) {
+void ProgressBar::SetBackColor(OleColor New_BackColor) {
     CheckOleColor(New_BackColor);
     backColor_ = New_BackColor;
     shpBar_.SetFillColor(New_BackColor);
@@ -206,19 +210,19 @@ void ProgressBar::setBackColor(OleColor New_BackColor) {
     emit PropertyChanged(KeyBackColor);
 }
 
-void ProgressBar::setBorderColor(OleColor New_BorderColor) {
+void ProgressBar::SetBorderColor(OleColor New_BorderColor) {
     shpBorder_.SetBorderColor(New_BorderColor);
     update();
     emit PropertyChanged(KeyBorderColor);
 }
 
-void ProgressBar::setForeColor(OleColor New_ForeColor) {
+void ProgressBar::SetForeColor(OleColor New_ForeColor) {
     shpBar_.SetBackColor(New_ForeColor);
     shpBar_.Refresh();
     emit PropertyChanged(KeyForeColor);
 }
 
-void ProgressBar::setResolution(int New_Resolution) {
+void ProgressBar::SetResolution(int New_Resolution) {
     try {
         if (New_Resolution < -1) {
             host_->MsgBox("Value must be greater than or equal to -1.", MsgBoxStyle::OkOnly | MsgBoxStyle::Critical);
@@ -231,7 +235,7 @@ void ProgressBar::setResolution(int New_Resolution) {
     }
 }
 
-void ProgressBar::setMax(float New_Max) {
+void ProgressBar::SetMax(float New_Max) {
     try {
         if (!(New_Max > 0.0f))
             throw AppError(ErrorNumber::MaxNotPositive, "Value of Max must be >0");
@@ -242,7 +246,7 @@ void ProgressBar::setMax(float New_Max) {
     }
 }
 
-void ProgressBar::setValue(float New_Value) {
+void ProgressBar::SetValue(float New_Value) {
     try {
         const int resolution = Resolution();
         const float change = RelativeChange(value_, New_Value, max_);

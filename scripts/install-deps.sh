@@ -7,6 +7,7 @@ build_packages=(
   g++ cmake ninja-build pkgconf
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
   fonts-dejavu-core fonts-dejavu-extra xdg-utils
+  qt6-tools-dev
 )
 test_packages=(
   python3 libgtest-dev libbenchmark-dev
@@ -14,6 +15,7 @@ test_packages=(
   appstream desktop-file-utils dpkg-dev file
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   clang libclang-rt-14-dev valgrind time
+  libqt6opengl6-dev
 )
 
 wanted=("${build_packages[@]}")

@@ -32,13 +32,14 @@ namespace pellucor {
 class PELLUCOR_CONTROLS_EXPORT ProgressBar : public QWidget {
     Q_OBJECT
     // Resetting a property gives it the property store's default.
-    Q_PROPERTY(int Orientation READ Orientation WRITE WriteOrientation RESET ResetOrientation)
-    Q_PROPERTY(uint BackColor READ BackColor WRITE WriteBackColor RESET ResetBackColor)
-    Q_PROPERTY(uint BorderColor READ BorderColor WRITE WriteBorderColor RESET ResetBorderColor)
-    Q_PROPERTY(uint ForeColor READ ForeColor WRITE WriteForeColor RESET ResetForeColor)
-    Q_PROPERTY(int Resolution READ Resolution WRITE WriteResolution RESET ResetResolution)
-    Q_PROPERTY(float Max READ Max WRITE WriteMax RESET ResetMax)
-    Q_PROPERTY(float Value READ Value WRITE WriteValue RESET ResetValue)
+    // Max and Value are floats held in doubles here: Qt's form loader reads no float property.
+    Q_PROPERTY(int Orientation READ Orientation WRITE setOrientation RESET ResetOrientation)
+    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor RESET ResetBackColor)
+    Q_PROPERTY(uint BorderColor READ BorderColor WRITE setBorderColor RESET ResetBorderColor)
+    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor RESET ResetForeColor)
+    Q_PROPERTY(int Resolution READ Resolution WRITE setResolution RESET ResetResolution)
+    Q_PROPERTY(double Max READ Max WRITE setMax RESET ResetMax)
+    Q_PROPERTY(double Value READ Value WRITE setValue RESET ResetValue)
 
 public:
     explicit ProgressBar(QWidget* parent = nullptr);
@@ -52,20 +53,34 @@ public:
     void SetDesignMode(bool designMode) noexcept;
     bool DesignMode() const noexcept { return designMode_; }
 
+    // The component's own setters. SetOrientation throws AppError 382 in run mode, the colour
+    // setters AppError 380 for a colour that cannot be drawn; the others end quietly.
     int Orientation() const noexcept { return orientation_; }
-    void setOrientation(int New_Orientation);
+    void SetOrientation(int New_Orientation);
     OleColor BackColor() const noexcept { return backColor_; }
-    void setBackColor(OleColor New_BackColor);
+    void SetBackColor(OleColor New_BackColor);
     OleColor BorderColor() const noexcept { return shpBorder_.BorderColor(); }
-    void setBorderColor(OleColor New_BorderColor);
+    void SetBorderColor(OleColor New_BorderColor);
     OleColor ForeColor() const noexcept { return shpBar_.BackColor(); }
-    void setForeColor(OleColor New_ForeColor);
+    void SetForeColor(OleColor New_ForeColor);
     int Resolution() const noexcept { return resolution_; }
-    void setResolution(int New_Resolution);
+    void SetResolution(int New_Resolution);
     float Max() const noexcept { return max_; }
-    void setMax(float New_Max);
+    void SetMax(float New_Max);
     float Value() const noexcept { return value_; }
-    void setValue(float New_Value);
+    void SetValue(float New_Value);
+
+    // Qt's setters, which the property system, setupUi and Designer call: they never throw, and
+    // a value the component's setter refuses leaves the control as it was. A Resolution below
+    // -1 shows its message box only once someone can see it (Designer, or a control shown).
+    // Max and Value beyond the float range are refused.
+    void setOrientation(int New_Orientation) noexcept;
+    void setBackColor(uint New_BackColor) noexcept;
+    void setBorderColor(uint New_BorderColor) noexcept;
+    void setForeColor(uint New_ForeColor) noexcept;
+    void setResolution(int New_Resolution) noexcept;
+    void setMax(double New_Max) noexcept;
+    void setValue(double New_Value) noexcept;
 
     // Lifecycle, as the form drives it. The constructor runs InitProperties itself, since a
     // Designer form only constructs its controls.
@@ -89,14 +104,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Qt's property system calls these; they never throw.
-    void WriteOrientation(int New_Orientation) noexcept;
-    void WriteBackColor(uint New_BackColor) noexcept;
-    void WriteBorderColor(uint New_BorderColor) noexcept;
-    void WriteForeColor(uint New_ForeColor) noexcept;
-    void WriteResolution(int New_Resolution) noexcept;
-    void WriteMax(float New_Max) noexcept;
-    void WriteValue(float New_Value) noexcept;
     void ResetOrientation() noexcept;
     void ResetBackColor() noexcept;
     void ResetBorderColor() noexcept;
