@@ -1,11 +1,14 @@
 #include "ProgressBarPlugin.h"
 
 #include "ProgressBar.h"
+#include "StoreAwarePropertySheet.h"
 
 #include <QBrush>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
+#include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtDesigner/QExtensionManager>
 
 namespace pellucor {
 
@@ -63,6 +66,10 @@ void ProgressBarPlugin::initialize(QDesignerFormEditorInterface* core) {
         return;
     core_ = core;
     initialized_ = true;
+    if (core && core->extensionManager()) {
+        QExtensionManager* manager = core->extensionManager();
+        manager->registerExtensions(new StoreAwareSheetFactory(manager), Q_TYPEID(QDesignerPropertySheetExtension));
+    }
 }
 
 QWidget* ProgressBarPlugin::createWidget(QWidget* parent) {

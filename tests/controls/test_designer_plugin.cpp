@@ -9,7 +9,11 @@
 #include <QPluginLoader>
 #include <QTest>
 #include <QUiLoader>
+#include <QMetaProperty>
 #include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtDesigner/QDesignerPropertySheetExtension>
+#include <QtDesigner/QExtensionFactory>
+#include <QtDesigner/QExtensionManager>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
 #include <cmath>
@@ -65,6 +69,45 @@ QDesignerCustomWidgetInterface* Plugin() {
     static QPluginLoader loader(PluginFile);
     return qobject_cast<QDesignerCustomWidgetInterface*>(loader.instance());
 }
+
+// Designer's own property sheet as far as saving goes: every property counts as changed.
+class EditedSheet : public QObject, public QDesignerPropertySheetExtension {
+    Q_OBJECT
+    Q_INTERFACES(QDesignerPropertySheetExtension)
+public:
+    EditedSheet(QObject* object, QObject* parent) : QObject(parent), object_(object) {}
+    int count() const override { return object_->metaObject()->propertyCount(); }
+    int indexOf(const QString& name) const override { return object_->metaObject()->indexOfProperty(name.toUtf8()); }
+    QString propertyName(int index) const override { return object_->metaObject()->property(index).name(); }
+    QString propertyGroup(int) const override { return {}; }
+    void setPropertyGroup(int, const QString&) override {}
+    bool hasReset(int) const override { return false; }
+    bool reset(int) override { return false; }
+    bool isVisible(int) const override { return true; }
+    void setVisible(int, bool) override {}
+    bool isAttribute(int) const override { return false; }
+    void setAttribute(int, bool) override {}
+    QVariant property(int index) const override { return object_->metaObject()->property(index).read(object_); }
+    void setProperty(int index, const QVariant& value) override { object_->metaObject()->property(index).write(object_, value); }
+    bool isChanged(int) const override { return true; }
+    void setChanged(int, bool) override {}
+    bool isEnabled(int) const override { return true; }
+private:
+    QObject* object_;
+};
+
+class EditedSheetFactory : public QExtensionFactory {
+public:
+    using QExtensionFactory::QExtensionFactory;
+protected:
+    QObject* createExtension(QObject* object, const QString& iid, QObject* parent) const override {
+        return iid == QLatin1String(Q_TYPEID(QDesignerPropertySheetExtension)) ? new EditedSheet(object, parent) : nullptr;
+    }
+};
+
+struct FormEditor : QDesignerFormEditorInterface {
+    using QDesignerFormEditorInterface::setExtensionManager;
+};
 
 using Values = QList<QVariant>;  // Orientation, BackColor, BorderColor, ForeColor, Resolution, Max, Value
 const char* const Names[] = {"Orientation", "BackColor", "BorderColor", "ForeColor", "Resolution", "Max", "Value"};
@@ -160,11 +203,15 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(AppError, loaded.bar->SetOrientation(1 - loaded.bar->Orientation()));
     }
 
-    // Last: once Designer's form editor is handed over, the plugin's bars are being designed.
+    // Last: once Designer's form editor is handed over, the plugin's bars are being designed,
+    // and Designer saves of them what the property store would.
     void designMode() {
         auto* plugin = Plugin();
         QVERIFY(plugin);
-        QDesignerFormEditorInterface core;
+        FormEditor core;
+        QExtensionManager manager;
+        core.setExtensionManager(&manager);
+        manager.registerExtensions(new EditedSheetFactory(&manager), Q_TYPEID(QDesignerPropertySheetExtension));
         plugin->initialize(&core);
         QVERIFY(plugin->isInitialized());
         QWidget form;
@@ -176,6 +223,18 @@ private slots:
         QVERIFY(bar->setProperty("Orientation", 0));
         QVERIFY(bar->setProperty("Orientation", 1));
         QCOMPARE(bar->Orientation(), 1);
+
+        bar->setBackColor(0x00FFFFFF);
+        bar->setValue(60);
+        bar->setMax(100);
+        auto* sheet = qt_extension<QDesignerPropertySheetExtension*>(&manager, bar);
+        QVERIFY(sheet);
+        PropertyBag store;
+        bar->WriteProperties(store);
+        QCOMPARE(store.Keys(), QStringList({"ForeColor", "Value", "Orientation"}));
+        for (const char* name : Names)
+            QVERIFY2(sheet->isChanged(sheet->indexOf(name)) == store.Find(name).has_value(), name);
+        QVERIFY(sheet->isChanged(sheet->indexOf("geometry")));
     }
 };
 
