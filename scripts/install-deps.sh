@@ -15,7 +15,7 @@ test_packages=(
   appstream desktop-file-utils dpkg-dev file
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   clang libclang-rt-14-dev valgrind time
-  libqt6opengl6-dev
+  libqt6opengl6-dev designer-qt6
 )
 
 wanted=("${build_packages[@]}")
