@@ -43,11 +43,8 @@ double Quotient(double dividend, double divisor) {
     return quotient;
 }
 
-// Below this magnitude a double rounds to a finite float.
-constexpr double FloatOverflowBound = 0x1.ffffffp+127;
-
 float ToSingle(double value) {
-    if (!(std::fabs(value) < FloatOverflowBound))
+    if (!(std::fabs(value) < FloatRoundingLimit))
         throw AppError::Overflow();
     return static_cast<float>(value);
 }
@@ -63,7 +60,7 @@ float RelativeChange(float from, float to, float max) {
     if (max == 0.0f)
         throw difference == 0.0 || std::isnan(difference) ? AppError::Overflow() : AppError::DivisionByZero();
     const double change = difference / static_cast<double>(max);
-    if (std::isnan(change) || std::fabs(change) < FloatOverflowBound)
+    if (std::isnan(change) || std::fabs(change) < FloatRoundingLimit)
         return static_cast<float>(change);
     return change > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
 }

@@ -24,9 +24,6 @@ const QString NotANumber = QStringLiteral("NaN");
 // Nor for a negative zero: the reader turns "-0" into 0.
 const QString NegativeZero = QStringLiteral("-0");
 
-// Below this magnitude a double rounds to a finite float.
-constexpr double FloatOverflowBound = 0x1.ffffffp+127;
-
 // A text JSON keeps exactly: UTF-8 has no form for a lone surrogate.
 bool Storable(const QString& text) { return text.isValidUtf16(); }
 
@@ -97,7 +94,7 @@ std::optional<PropertyValue> ValueFromJson(StoredType type, const QJsonValue& js
         problem = QStringLiteral("an \"i32\" value must be a whole number from -2147483648 to 2147483647");
         return std::nullopt;
     case StoredType::Float32:
-        if (std::fabs(number) < FloatOverflowBound)
+        if (std::fabs(number) < FloatRoundingLimit)
             return PropertyValue::Float32(static_cast<float>(number));
         problem = QStringLiteral("an \"f32\" value must be a number within the float range, \"Infinity\", \"-Infinity\", \"NaN\" or \"-0\"");
         return std::nullopt;

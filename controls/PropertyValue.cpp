@@ -13,10 +13,6 @@ namespace pellucor {
 
 namespace {
 
-// Below this magnitude a double rounds to a finite float (the largest float, 3.4028235e38 as
-// usually printed, lies a little above FLT_MAX and still rounds to it).
-constexpr double FloatOverflowBound = 0x1.ffffffp+127;
-
 // For a text that is a number outside the double range: whether its magnitude is above that
 // range (rather than below it). The text is known to be a valid decimal number.
 bool AboveDoubleRange(std::string_view digits) {
@@ -106,7 +102,7 @@ float PropertyValue::ToFloat32() const {
     if (type_ == StoredType::Float32)
         return static_cast<float>(number_);
     const double value = NumberForConversion();
-    if (!(std::fabs(value) < FloatOverflowBound))
+    if (!(std::fabs(value) < FloatRoundingLimit))
         throw AppError::Overflow();
     return static_cast<float>(value);
 }

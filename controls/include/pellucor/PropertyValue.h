@@ -13,6 +13,10 @@ namespace pellucor {
 
 enum class StoredType { Int16, Int32, Float32, Text };
 
+// Doubles below this magnitude round to a finite float; the largest float, usually printed as
+// 3.4028235e38, lies a little above FLT_MAX and still rounds to it.
+inline constexpr double FloatRoundingLimit = 0x1.ffffffp+127;
+
 class PELLUCOR_CONTROLS_EXPORT PropertyValue {
 public:
     static PropertyValue Int16(std::int16_t value) { return {StoredType::Int16, static_cast<double>(value), {}}; }
