@@ -4,6 +4,8 @@
 #include <pellucor/ProgressBar.h>
 #include <pellucor/PropertyBag.h>
 
+#include "ui_frmPlaced.h"
+
 #include <QApplication>
 #include <QImage>
 
@@ -60,6 +62,16 @@ int main(int argc, char** argv) {
         red += image.pixel(x, 10) == qRgb(255, 0, 0);
     Check(red > 25, "the bar is red");
     Check(image.pixel(60, 10) == qRgb(255, 255, 255), "the bar ends at a quarter");
+
+    // A form Qt Designer saved: its bar stores exactly the entries the form holds.
+    QWidget placedForm;
+    Ui::frmPlaced placed;
+    placed.setupUi(&placedForm);
+    pellucor::PropertyBag fromForm;
+    placed.ctlProgress->WriteProperties(fromForm);
+    Check(fromForm.Keys() == QStringList({"BackColor", "ForeColor", "Value", "Resolution", "Orientation"}) &&
+              placed.ctlProgress->Orientation() == 1 && placed.ctlProgress->Value() == 60.0f,
+          "the form Designer saved gives back its bar");
 
     // The library's errors reach its caller with their numbers.
     form.show();
