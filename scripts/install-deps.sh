@@ -7,6 +7,7 @@ build_packages=(
   g++ cmake ninja-build pkgconf
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
   fonts-dejavu-core fonts-dejavu-extra xdg-utils libxcb1-dev
+  qt6-tools-dev
 )
 test_packages=(
   python3 libgtest-dev libbenchmark-dev
@@ -15,6 +16,7 @@ test_packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   clang libclang-rt-14-dev valgrind time
   openbox locales at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+  libqt6opengl6-dev designer-qt6
 )
 
 wanted=("${build_packages[@]}")
