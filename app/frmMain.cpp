@@ -1,15 +1,21 @@
 #include "frmMain.h"
 
+#include "AccessibleParts.h"
 #include "CalculateCommand.h"
 #include "HelpPage.h"
 #include "LocaleBridge.h"
 #include "QtMessageBox.h"
 #include "modWebpage.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTimer>
@@ -24,11 +30,25 @@ constexpr Field AllFields[] = {Field::NPV, Field::Duration, Field::PMT, Field::C
 
 }  // namespace
 
-frmMain::frmMain(QWidget* parent)
+QAction* PasteAction(const QMenu* standardMenu) {
+    // The line edit's own menu names its entries only by their (translated) text.
+    const QString paste = QLineEdit::tr("&Paste");
+    for (QAction* action : standardMenu->actions()) {
+        if (action->text().startsWith(paste))
+            return action;
+    }
+    return nullptr;
+}
+
+frmMain::frmMain(QWidget* parent) : frmMain(QLocale::system(), parent) {}
+
+frmMain::frmMain(const QLocale& locale, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      locale_(pellucor::NumberLocaleFrom(QLocale::system())) {
+      locale_(pellucor::NumberLocaleFrom(locale)) {
+    pellucor::InstallAccessibleParts();
     ui.setupUi(this);
+    ShowInitialTextsInLocale();
     setFixedSize(size());
 
     QPalette white = palette();
@@ -83,6 +103,20 @@ void frmMain::Form_Load() {
 void frmMain::closeEvent(QCloseEvent* event) {
     // Nothing to ask and nothing to save.
     event->accept();
+}
+
+void frmMain::ShowInitialTextsInLocale() {
+    // The form holds the starting figures in the point-decimal form; where the comma is the
+    // decimal separator, "617.17" would be refused by the very first click.
+    const auto designed = pellucor::NumberLocale::PointDecimal();
+    for (Field f : {Field::NPV, Field::Duration, Field::PMT, Field::ClosingCost}) {
+        QLineEdit* edit = FieldWidget(f);
+        try {
+            const double value = pellucor::TextToDouble(edit->text().toStdString(), designed);
+            edit->setText(QString::fromStdString(pellucor::DoubleToText(value, locale_)));
+        } catch (...) {
+        }
+    }
 }
 
 void frmMain::FitCaptions() {
@@ -181,17 +215,82 @@ void frmMain::SelectField(QLineEdit* field, const QString& message) {
     }
     if (!message.isEmpty()) {
         try {
-            pellucor::ShowMessageBox(this, message, pellucor::MsgBoxStyle::OkOnly);
+            ShowBox(message, pellucor::MsgBoxStyle::OkOnly);
         } catch (...) {
         }
     }
 }
 
 int frmMain::MsgBox(const std::string& text, int style) {
-    return pellucor::ShowMessageBox(this, QString::fromStdString(text), style);
+    return ShowBox(QString::fromStdString(text), style);
+}
+
+int frmMain::ShowBox(const QString& text, int style) {
+    // A failed calculation is reported while the busy pointer is set: the box gets the normal
+    // pointer, and the busy one returns afterwards for the steps that still follow.
+    struct BusyPointerSuspended {
+        frmMain& window;
+        const bool wasBusy = window.overrideCursors_ > 0;
+        ~BusyPointerSuspended() {
+            if (wasBusy)
+                window.SetMousePointer(pellucor::MousePointer::Hourglass);
+        }
+    } suspended{*this};
+    SetMousePointer(pellucor::MousePointer::Default);
+    return pellucor::ShowMessageBox(this, text, style);
+}
+
+void frmMain::PasteWithoutLineBreaks(QLineEdit* field, QClipboard::Mode mode) {
+    // A figure copied from a spreadsheet cell or a terminal ends in a line break, which a
+    // one-line field would keep invisibly. Dropping it before insert() cuts the text to the
+    // field's length keeps the figure's own characters.
+    QString text = QGuiApplication::clipboard()->text(mode);
+    text.remove(QLatin1Char('\r'));
+    text.remove(QLatin1Char('\n'));
+    text.remove(QChar(0x0085));
+    text.remove(QChar(0x2028));
+    text.remove(QChar(0x2029));
+    field->insert(text);
+}
+
+bool frmMain::PasteEvent(QLineEdit* field, QEvent* event) {
+    if (field->isReadOnly())
+        return false;
+    switch (event->type()) {
+        case QEvent::KeyPress:
+            if (!static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
+                return false;
+            PasteWithoutLineBreaks(field, QClipboard::Clipboard);
+            return true;
+        case QEvent::MouseButtonRelease: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection())
+                return false;
+            field->deselect();
+            field->setCursorPosition(field->cursorPositionAt(mouse->position().toPoint()));
+            PasteWithoutLineBreaks(field, QClipboard::Selection);
+            return true;
+        }
+        case QEvent::ContextMenu: {
+            QMenu* menu = field->createStandardContextMenu();
+            if (QAction* paste = PasteAction(menu)) {
+                disconnect(paste, &QAction::triggered, nullptr, nullptr);
+                connect(paste, &QAction::triggered, field,
+                        [this, field] { PasteWithoutLineBreaks(field, QClipboard::Clipboard); });
+            }
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+        default: return false;
+    }
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    for (Field f : {Field::NPV, Field::Duration, Field::PMT, Field::ClosingCost}) {
+        if (watched == FieldWidget(f) && PasteEvent(FieldWidget(f), event))
+            return true;
+    }
     if (event->type() == QEvent::FocusIn) {
         for (Field f : AllFields) {
             if (watched == FieldWidget(f))

@@ -6,13 +6,22 @@
 #include "NumberRules.h"
 #include "ui_frmMain.h"
 
+#include <QClipboard>
+#include <QLocale>
 #include <QWidget>
+
+class QMenu;
+
+// The Paste entry of a line edit's standard context menu, or null.
+QAction* PasteAction(const QMenu* standardMenu);
 
 class frmMain : public QWidget, public pellucor::CalcWindow {
     Q_OBJECT
 
 public:
     explicit frmMain(QWidget* parent = nullptr);
+    // Reads and writes numbers in the given locale's form; the default is the system's.
+    explicit frmMain(const QLocale& locale, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // CalcWindow
@@ -39,6 +48,10 @@ private:
     void SelectField(QLineEdit* field, const QString& message);
     void ShowEquation();
     void FitCaptions();
+    void ShowInitialTextsInLocale();
+    bool PasteEvent(QLineEdit* field, QEvent* event);
+    void PasteWithoutLineBreaks(QLineEdit* field, QClipboard::Mode mode);
+    int ShowBox(const QString& text, int style);
 
     Ui::frmMain ui;
     pellucor::NumberLocale locale_;

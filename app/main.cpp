@@ -1,3 +1,4 @@
+#include "FrameMargins.h"
 #include "Version.h"
 #include "frmMain.h"
 
@@ -93,10 +94,14 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pellucor.Pellucor"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pellucor.svg")));
     frmMain window;
+    // Centred is the whole window, title bar included; placed before it is shown, it never
+    // jumps.
+    // The window's position is then given as its client area's, which the manager keeps.
     if (const QScreen* screen = window.screen()) {
-        QRect frame = window.frameGeometry();
+        const QMargins margins = pellucor::ExpectedFrameMargins(window);
+        QRect frame = QRect(QPoint(), window.size()).marginsAdded(margins);
         frame.moveCenter(screen->availableGeometry().center());
-        window.move(frame.topLeft());
+        window.setGeometry(frame.marginsRemoved(margins));
     }
     window.show();
     window.FieldWidget(pellucor::Field::NPV)->setFocus(Qt::ActiveWindowFocusReason);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <system_error>
+#include <vector>
 
 namespace pellucor {
 
@@ -15,13 +16,56 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 // A separator is never empty in use; an empty one simply never matches.
 bool StartsWith(std::string_view text, std::size_t pos, std::string_view what) {
     return !what.empty() && text.substr(pos, what.size()) == what;
+}
+
+// Unicode white space in UTF-8: what a copy from a spreadsheet, a terminal or a word
+// processor leaves around a figure (tabs, line breaks, no-break and other spaces).
+constexpr std::string_view Blanks[] = {
+    " ", "\t", "\n", "\v", "\f", "\r", "\u0085", "\u00A0", "\u1680", "\u2000", "\u2001", "\u2002",
+    "\u2003", "\u2004", "\u2005", "\u2006", "\u2007", "\u2008", "\u2009", "\u200A", "\u2028", "\u2029",
+    "\u202F", "\u205F", "\u3000"};
+
+std::size_t BlankAt(std::string_view text, std::size_t pos) {
+    for (std::string_view b : Blanks) {
+        if (StartsWith(text, pos, b))
+            return b.size();
+    }
+    return 0;
+}
+
+std::size_t BlankBefore(std::string_view text, std::size_t end) {
+    for (std::string_view b : Blanks) {
+        if (end >= b.size() && text.substr(end - b.size(), b.size()) == b)
+            return b.size();
+    }
+    return 0;
+}
+
+// Where the group separator is a kind of space (French uses U+202F), people type the plain
+// space or a no-break space for it: any of the three separates groups.
+constexpr std::string_view SpaceSeparators[] = {" ", "\u00A0", "\u202F"};
+
+bool IsSpaceSeparator(std::string_view separator) {
+    for (std::string_view s : SpaceSeparators) {
+        if (separator == s)
+            return true;
+    }
+    return false;
+}
+
+std::size_t GroupSeparatorAt(std::string_view text, std::size_t pos, std::string_view separator) {
+    if (separator.empty())
+        return 0;
+    if (!IsSpaceSeparator(separator))
+        return StartsWith(text, pos, separator) ? separator.size() : 0;
+    for (std::string_view s : SpaceSeparators) {
+        if (StartsWith(text, pos, s))
+            return s.size();
+    }
+    return 0;
 }
 
 // The parsed shape of a number: its digits without separators, where the decimal point
@@ -38,10 +82,10 @@ constexpr long long ExponentClamp = 100000;
 std::optional<Scanned> Scan(std::string_view text, const NumberLocale& loc) {
     std::size_t pos = 0;
     std::size_t end = text.size();
-    while (pos < end && IsBlank(text[pos]))
-        ++pos;
-    while (end > pos && IsBlank(text[end - 1]))
-        --end;
+    for (std::size_t n; pos < end && (n = BlankAt(text, pos)) != 0;)
+        pos += n;
+    for (std::size_t n; end > pos && (n = BlankBefore(text.substr(0, end), end)) != 0;)
+        end -= n;
     text = text.substr(0, end);
 
     Scanned out;
@@ -77,12 +121,12 @@ std::optional<Scanned> Scan(std::string_view text, const NumberLocale& loc) {
             ++run;
             continue;
         }
-        if (StartsWith(text, pos, grp)) {
+        if (const std::size_t n = GroupSeparatorAt(text, pos, grp)) {
             if (run == 0 || (grouped ? run != 3 : run > 3))
                 return std::nullopt;
             grouped = true;
             run = 0;
-            pos += grp.size();
+            pos += n;
             continue;
         }
         break;
@@ -178,19 +222,123 @@ float TextToSingle(std::string_view text, const NumberLocale& locale) {
     return f;
 }
 
+namespace {
+
+// Just enough of an unsigned big integer for exact decimal rounding: little-endian 32-bit words.
+using BigDigits = std::vector<std::uint32_t>;
+
+void MultiplySmall(BigDigits& n, std::uint32_t factor) {
+    std::uint64_t carry = 0;
+    for (std::uint32_t& word : n) {
+        const std::uint64_t product = std::uint64_t(word) * factor + carry;
+        word = static_cast<std::uint32_t>(product);
+        carry = product >> 32;
+    }
+    if (carry != 0)
+        n.push_back(static_cast<std::uint32_t>(carry));
+}
+
+bool BitSet(const BigDigits& n, std::size_t bit) {
+    const std::size_t word = bit / 32;
+    return word < n.size() && ((n[word] >> (bit % 32)) & 1u) != 0;
+}
+
+bool AnyBitBelow(const BigDigits& n, std::size_t bit) {
+    for (std::size_t i = 0; i < n.size() && i * 32 < bit; ++i) {
+        const std::size_t inWord = bit - i * 32;
+        const std::uint32_t mask = inWord >= 32 ? 0xFFFFFFFFu : ((1u << inWord) - 1u);
+        if ((n[i] & mask) != 0)
+            return true;
+    }
+    return false;
+}
+
+BigDigits ShiftRight(const BigDigits& n, std::size_t bits) {
+    const std::size_t words = bits / 32;
+    const unsigned rest = static_cast<unsigned>(bits % 32);
+    BigDigits out;
+    for (std::size_t i = words; i < n.size(); ++i) {
+        std::uint64_t pair = n[i];
+        if (i + 1 < n.size())
+            pair |= std::uint64_t(n[i + 1]) << 32;
+        out.push_back(static_cast<std::uint32_t>(pair >> rest));
+    }
+    while (!out.empty() && out.back() == 0)
+        out.pop_back();
+    return out;
+}
+
+void AddOne(BigDigits& n) {
+    for (std::uint32_t& word : n) {
+        if (++word != 0)
+            return;
+    }
+    n.push_back(1);
+}
+
+std::string DecimalDigits(BigDigits n) {
+    std::string out;
+    while (!n.empty()) {
+        std::uint64_t remainder = 0;
+        for (std::size_t i = n.size(); i-- > 0;) {
+            const std::uint64_t current = (remainder << 32) | n[i];
+            n[i] = static_cast<std::uint32_t>(current / 1000000000u);
+            remainder = current % 1000000000u;
+        }
+        while (!n.empty() && n.back() == 0)
+            n.pop_back();
+        for (int k = 0; k < 9 && (!n.empty() || remainder != 0); ++k) {
+            out.push_back(static_cast<char>('0' + remainder % 10));
+            remainder /= 10;
+        }
+    }
+    if (out.empty())
+        out.push_back('0');
+    return {out.rbegin(), out.rend()};
+}
+
+}  // namespace
+
 double RoundHalfEven(double value, std::int32_t digits) {
-    if (!std::isfinite(value) || digits < 0)
+    if (!std::isfinite(value) || digits < 0 || value == 0.0)
         return value;
-    // Past 2^52 a double has no fraction left to round away.
-    if (std::fabs(value) >= 4503599627370496.0)
+    // Scaling by 10^digits in doubles rounds first, which can make a tie of a value just off
+    // one. Work on the exact value instead: |value| = m / 2^s, so value × 10^digits is
+    // m × 5^digits / 2^(s - digits), an integer quotient and a remainder to compare with half.
+    int exponent = 0;
+    const double fraction = std::frexp(std::fabs(value), &exponent);
+    auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    long long s = 53 - static_cast<long long>(exponent);
+    while (s > 0 && (m & 1u) == 0) {
+        m >>= 1;
+        --s;
+    }
+    // A binary fraction with s bits has s decimals: nothing to round away.
+    if (s <= digits)
         return value;
-    const double scale = std::pow(10.0, digits);
-    const double scaled = value * scale;
-    if (!std::isfinite(scaled) || std::fabs(scaled) >= 4503599627370496.0)
-        return value;
-    // nearbyint honours the current rounding mode, which the program never changes from
-    // round-to-nearest-even; it raises no inexact flag.
-    return std::nearbyint(scaled) / scale;
+
+    BigDigits n{static_cast<std::uint32_t>(m), static_cast<std::uint32_t>(m >> 32)};
+    for (std::int32_t left = digits; left > 0; left -= 13) {
+        std::uint32_t power = 1;
+        for (std::int32_t k = 0; k < 13 && k < left; ++k)
+            power *= 5;
+        MultiplySmall(n, power);
+    }
+    const auto shift = static_cast<std::size_t>(s - digits);
+    BigDigits quotient = ShiftRight(n, shift);
+    const bool halfBit = BitSet(n, shift - 1);
+    const bool belowHalf = AnyBitBelow(n, shift - 1);
+    const bool odd = !quotient.empty() && (quotient[0] & 1u) != 0;
+    if (halfBit && (belowHalf || odd))
+        AddOne(quotient);
+
+    // The nearest double to quotient / 10^digits.
+    std::string text = DecimalDigits(quotient);
+    text += "e-";
+    text += std::to_string(digits);
+    double rounded = 0;
+    std::from_chars(text.data(), text.data() + text.size(), rounded);
+    return value < 0 ? -rounded : rounded;
 }
 
 namespace {

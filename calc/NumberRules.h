@@ -1,9 +1,11 @@
 #pragma once
 // How the calculator reads numbers from text and writes them back.
 //
-// One grammar decides what a number is: blanks around it, an optional sign, ASCII digits
-// (optionally in groups of exactly three after the first, split by the locale's group
-// separator), the locale's decimal separator with a fraction, and an optional exponent. The
+// One grammar decides what a number is: white space around it (any Unicode blank, line
+// breaks included), an optional sign, ASCII digits (optionally in groups of exactly three
+// after the first, split by the locale's group separator, or by any of space, U+00A0 and
+// U+202F where that separator is one of them), the locale's decimal separator with a
+// fraction, and an optional exponent. The
 // number test and the conversions share it, so whatever passes the test converts. Nothing
 // else counts: no currency symbols, trailing signs, parentheses, "inf", "nan" or hexadecimal.
 
@@ -36,7 +38,8 @@ double TextToDouble(std::string_view text, const NumberLocale& locale);
 // "Overflow".
 float TextToSingle(std::string_view text, const NumberLocale& locale);
 
-// Rounds to the given number of decimal places by scaling; a tie goes to the even neighbour.
+// Rounds the exact value of a double to the given number of decimal places and returns the
+// nearest double; only a value exactly halfway is a tie, and a tie goes to the even neighbour.
 double RoundHalfEven(double value, std::int32_t digits);
 
 // value × 100 with exactly `decimals` decimals, the locale's separators and a "%" appended.

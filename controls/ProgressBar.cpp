@@ -1,7 +1,5 @@
 #include "ProgressBar.h"
 
-#include "AppError.h"
-
 #include <cmath>
 #include <limits>
 
@@ -46,9 +44,25 @@ double Quotient(double dividend, double divisor) {
 }
 
 float ToSingle(double value) {
-    if (!(std::fabs(value) <= std::numeric_limits<float>::max()))
+    if (!(std::fabs(value) < FloatRoundingLimit))
         throw AppError::Overflow();
     return static_cast<float>(value);
+}
+
+// A float parameter passed as a double: infinities and NaN pass, finite values beyond the
+// float range overflow.
+float ToSingleOrInfinite(double value) { return std::isfinite(value) ? ToSingle(value) : static_cast<float>(value); }
+
+// The relative change of Value. An infinite change (from or to an infinite Value) is a change
+// larger than any threshold, not a failure; only a Max of 0 makes it uncomputable.
+float RelativeChange(float from, float to, float max) {
+    const double difference = std::fabs(static_cast<double>(to) - static_cast<double>(from));
+    if (max == 0.0f)
+        throw difference == 0.0 || std::isnan(difference) ? AppError::Overflow() : AppError::DivisionByZero();
+    const double change = difference / static_cast<double>(max);
+    if (std::isnan(change) || std::fabs(change) < FloatRoundingLimit)
+        return static_cast<float>(change);
+    return change > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
 }
 
 OleColor ReadColor(const PropertyBag& bag, const QString& key, const PropertyValue& defaultValue) {
@@ -95,7 +109,84 @@ ProgressBar::ProgressBar(QWidget* parent)
 
 void ProgressBar::SetHost(ControlHost* host) noexcept { host_ = host ? host : &defaultHost_; }
 
-void ProgressBar::setOrientation(int New_Orientation) {
+void ProgressBar::SetDesignMode(bool designMode) noexcept {
+    designMode_ = designMode;
+    defaultHost_.SetUserMode(!designMode && shown_);
+}
+
+bool ProgressBar::BeingBuilt() const noexcept { return host_ == &defaultHost_ && !designMode_ && !shown_; }
+
+// The property system's writers: each runs the setter and drops whatever it refuses, so that
+// a form, a form loader or Designer meets a normal return and the control as it was.
+void ProgressBar::setOrientation(int New_Orientation) noexcept {
+    try {
+        SetOrientation(New_Orientation);
+    } catch (...) {
+        DropError("Orientation");
+    }
+}
+
+void ProgressBar::setBackColor(uint New_BackColor) noexcept {
+    try {
+        SetBackColor(New_BackColor);
+    } catch (...) {
+        DropError("BackColor");
+    }
+}
+
+void ProgressBar::setBorderColor(uint New_BorderColor) noexcept {
+    try {
+        SetBorderColor(New_BorderColor);
+    } catch (...) {
+        DropError("BorderColor");
+    }
+}
+
+void ProgressBar::setForeColor(uint New_ForeColor) noexcept {
+    try {
+        SetForeColor(New_ForeColor);
+    } catch (...) {
+        DropError("ForeColor");
+    }
+}
+
+void ProgressBar::setResolution(int New_Resolution) noexcept {
+    try {
+        // A form that is still building the control has nobody to show the box to.
+        if (New_Resolution < -1 && BeingBuilt()) {
+            throw AppError(ErrorNumber::ResolutionBelowMinusOne, "Resolution: Value must be greater than or equal to -1.");
+        }
+        SetResolution(New_Resolution);
+    } catch (...) {
+        DropError("Resolution");
+    }
+}
+
+void ProgressBar::setMax(double New_Max) noexcept {
+    try {
+        SetMax(ToSingleOrInfinite(New_Max));
+    } catch (...) {
+        DropError("Max");
+    }
+}
+
+void ProgressBar::setValue(double New_Value) noexcept {
+    try {
+        SetValue(ToSingleOrInfinite(New_Value));
+    } catch (...) {
+        DropError("Value");
+    }
+}
+
+void ProgressBar::ResetOrientation() noexcept { setOrientation(DefaultOrientation.ToInt32()); }
+void ProgressBar::ResetBackColor() noexcept { setBackColor(OleColorFromBits(DefaultBackColor.ToInt32())); }
+void ProgressBar::ResetBorderColor() noexcept { setBorderColor(OleColorFromBits(DefaultBorderColor.ToInt32())); }
+void ProgressBar::ResetForeColor() noexcept { setForeColor(OleColorFromBits(DefaultForeColor.ToInt32())); }
+void ProgressBar::ResetResolution() noexcept { setResolution(DefaultResolution.ToInt32()); }
+void ProgressBar::ResetMax() noexcept { setMax(DefaultMax.ToFloat32()); }
+void ProgressBar::ResetValue() noexcept { setValue(DefaultValue.ToFloat32()); }
+
+void ProgressBar::SetOrientation(int New_Orientation) {
     if (host_->UserMode())
         throw AppError::PropertyNotSettableAtRunTime();
     try {
@@ -108,7 +199,7 @@ void ProgressBar::setOrientation(int New_Orientation) {
     }
 }
 
-void ProgressBar::setBackColor(OleColor New_BackColor) {
+void ProgressBar::SetBackColor(OleColor New_BackColor) {
     CheckOleColor(New_BackColor);
     backColor_ = New_BackColor;
     shpBar_.SetFillColor(New_BackColor);
@@ -116,19 +207,19 @@ void ProgressBar::setBackColor(OleColor New_BackColor) {
     emit PropertyChanged(KeyBackColor);
 }
 
-void ProgressBar::setBorderColor(OleColor New_BorderColor) {
+void ProgressBar::SetBorderColor(OleColor New_BorderColor) {
     shpBorder_.SetBorderColor(New_BorderColor);
     update();
     emit PropertyChanged(KeyBorderColor);
 }
 
-void ProgressBar::setForeColor(OleColor New_ForeColor) {
+void ProgressBar::SetForeColor(OleColor New_ForeColor) {
     shpBar_.SetBackColor(New_ForeColor);
     shpBar_.Refresh();
     emit PropertyChanged(KeyForeColor);
 }
 
-void ProgressBar::setResolution(int New_Resolution) {
+void ProgressBar::SetResolution(int New_Resolution) {
     try {
         if (New_Resolution < -1) {
             host_->MsgBox("Value must be greater than or equal to -1.", MsgBoxStyle::OkOnly | MsgBoxStyle::Critical);
@@ -141,7 +232,7 @@ void ProgressBar::setResolution(int New_Resolution) {
     }
 }
 
-void ProgressBar::setMax(float New_Max) {
+void ProgressBar::SetMax(float New_Max) {
     try {
         if (!(New_Max > 0.0f))
             throw AppError(ErrorNumber::MaxNotPositive, "Value of Max must be >0");
@@ -152,11 +243,10 @@ void ProgressBar::setMax(float New_Max) {
     }
 }
 
-void ProgressBar::setValue(float New_Value) {
+void ProgressBar::SetValue(float New_Value) {
     try {
         const int resolution = Resolution();
-        const float change =
-            ToSingle(Quotient(std::fabs(static_cast<double>(New_Value) - static_cast<double>(value_)), max_));
+        const float change = RelativeChange(value_, New_Value, max_);
         const float threshold = ToSingle(Quotient(1.0, resolution));
         if (!(change > threshold))
             return;
@@ -254,7 +344,8 @@ void ProgressBar::resizeEvent(QResizeEvent* event) {
 }
 
 void ProgressBar::showEvent(QShowEvent* event) {
-    defaultHost_.SetUserMode(true);
+    shown_ = true;
+    defaultHost_.SetUserMode(!designMode_);
     QWidget::showEvent(event);
 }
 

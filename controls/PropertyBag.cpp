@@ -1,5 +1,7 @@
 #include "PropertyBag.h"
 
+#include "AppError.h"
+
 #include <cmath>
 #include <limits>
 
@@ -19,6 +21,11 @@ constexpr int FormatVersion = 1;
 const QString PositiveInfinity = QStringLiteral("Infinity");
 const QString NegativeInfinity = QStringLiteral("-Infinity");
 const QString NotANumber = QStringLiteral("NaN");
+// Nor for a negative zero: the reader turns "-0" into 0.
+const QString NegativeZero = QStringLiteral("-0");
+
+// A text JSON keeps exactly: UTF-8 has no form for a lone surrogate.
+bool Storable(const QString& text) { return text.isValidUtf16(); }
 
 QJsonValue ToJson(const PropertyValue& value) {
     if (value.IsText())
@@ -28,6 +35,8 @@ QJsonValue ToJson(const PropertyValue& value) {
         return NotANumber;
     if (std::isinf(number))
         return number > 0 ? PositiveInfinity : NegativeInfinity;
+    if (number == 0.0 && std::signbit(number))
+        return NegativeZero;
     return number;
 }
 
@@ -39,6 +48,8 @@ std::optional<float> NonFiniteFromJson(const QJsonValue& json) {
         return -std::numeric_limits<float>::infinity();
     if (text == NotANumber)
         return std::numeric_limits<float>::quiet_NaN();
+    if (text == NegativeZero)
+        return -0.0f;
     return std::nullopt;
 }
 
@@ -57,9 +68,9 @@ bool WholeIn(double value, double low, double high) {
 // The entry's value, or an explanation of what is wrong with it.
 std::optional<PropertyValue> ValueFromJson(StoredType type, const QJsonValue& json, QString& problem) {
     if (type == StoredType::Text) {
-        if (json.isString())
+        if (json.isString() && Storable(json.toString()))
             return PropertyValue::Text(json.toString());
-        problem = QStringLiteral("a \"text\" value must be a string");
+        problem = QStringLiteral("a \"text\" value must be a string of whole characters");
         return std::nullopt;
     }
     if (type == StoredType::Float32 && json.isString()) {
@@ -83,9 +94,9 @@ std::optional<PropertyValue> ValueFromJson(StoredType type, const QJsonValue& js
         problem = QStringLiteral("an \"i32\" value must be a whole number from -2147483648 to 2147483647");
         return std::nullopt;
     case StoredType::Float32:
-        if (std::isfinite(number) && std::fabs(number) <= std::numeric_limits<float>::max())
+        if (std::fabs(number) < FloatRoundingLimit)
             return PropertyValue::Float32(static_cast<float>(number));
-        problem = QStringLiteral("an \"f32\" value must be a number within the float range, \"Infinity\", \"-Infinity\" or \"NaN\"");
+        problem = QStringLiteral("an \"f32\" value must be a number within the float range, \"Infinity\", \"-Infinity\", \"NaN\" or \"-0\"");
         return std::nullopt;
     case StoredType::Text: break;
     }
@@ -114,7 +125,7 @@ PropertyValue PropertyBag::ReadProperty(const QString& key, const PropertyValue&
 }
 
 void PropertyBag::WriteProperty(const QString& key, const PropertyValue& value, const PropertyValue& defaultValue) {
-    if (value.SameValue(defaultValue)) {
+    if (value.SameValue(defaultValue) && !key.isEmpty() && Storable(key)) {
         std::erase_if(entries_, [&](const auto& entry) { return entry.first == key; });
         return;
     }
@@ -122,6 +133,9 @@ void PropertyBag::WriteProperty(const QString& key, const PropertyValue& value, 
 }
 
 void PropertyBag::WriteProperty(const QString& key, const PropertyValue& value) {
+    // Refused here rather than found unreadable when the store is loaded again.
+    if (key.isEmpty() || !Storable(key) || (value.IsText() && !Storable(value.TextValue())))
+        throw AppError::InvalidCall();
     for (auto& entry : entries_) {
         if (entry.first == key) {
             entry.second = value;
@@ -194,8 +208,8 @@ bool PropertyBag::Load(const QByteArray& data, QString* errorMessage) {
             return Fail(errorMessage, EntryName(i, {}) + QStringLiteral(": must be a JSON object"));
         const QJsonObject entry = entryValue.toObject();
         const QJsonValue keyValue = entry.value(QStringLiteral("key"));
-        if (!keyValue.isString() || keyValue.toString().isEmpty())
-            return Fail(errorMessage, EntryName(i, {}) + QStringLiteral(": \"key\" must be a non-empty string"));
+        if (!keyValue.isString() || keyValue.toString().isEmpty() || !Storable(keyValue.toString()))
+            return Fail(errorMessage, EntryName(i, {}) + QStringLiteral(": \"key\" must be a non-empty string of whole characters"));
         const QString key = keyValue.toString();
         for (auto it = entry.begin(); it != entry.end(); ++it) {
             if (it.key() != QLatin1String("key") && it.key() != QLatin1String("type") &&

@@ -71,11 +71,15 @@ void Shape::Paint(QPainter& painter) {
         painter.fillRect(rect, QBrush(ToQColor(fillColor_, palette), pattern));
     }
     if (borderStyle_ != ShapeBorderStyle::Transparent) {
-        // A cosmetic one-pixel pen covers the pixels from the rectangle's top-left corner to
-        // one short of its far edges, so the outline lies inside the bounds.
-        painter.setPen(QPen(ToQColor(borderColor_, palette), 0));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        // Four one-pixel bands along the inside of the bounds. A pen would be one device pixel
+        // wide and centred a device pixel short of the far edges at any scale above 1, leaving
+        // what lies beneath showing outside the frame.
+        const QColor outline = ToQColor(borderColor_, palette);
+        const int thickness = 1;
+        painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), thickness), outline);
+        painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), thickness), outline);
+        painter.fillRect(QRect(rect.left(), rect.top(), thickness, rect.height()), outline);
+        painter.fillRect(QRect(rect.right(), rect.top(), thickness, rect.height()), outline);
     }
     painter.restore();
 }

@@ -55,6 +55,8 @@ void CheckSingle(const std::string& text, const NumberLocale& locale, double val
 
 void CheckRealLocale(const std::string& text, const NumberLocale& locale, bool isNumber, double value) {
     Require(IsNumber(" \t" + text + "\t ", locale) == isNumber, "blanks around changed the verdict", text);
+    Require(IsNumber("\u00A0\u202F" + text + "\r\n", locale) == isNumber, "Unicode blanks around changed the verdict",
+            text);
     if (!isNumber)
         return;
 

@@ -6,7 +6,8 @@ set -euo pipefail
 build_packages=(
   g++ cmake ninja-build pkgconf
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
-  fonts-dejavu-core fonts-dejavu-extra xdg-utils
+  fonts-dejavu-core fonts-dejavu-extra xdg-utils libxcb1-dev
+  qt6-tools-dev
   qt6-wayland
 )
 test_packages=(
@@ -15,7 +16,9 @@ test_packages=(
   appstream desktop-file-utils dpkg-dev file
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   clang libclang-rt-14-dev valgrind time
-  weston at-spi2-core python3-gi gir1.2-atspi-2.0
+  openbox locales at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+  libqt6opengl6-dev designer-qt6
+  weston python3-gi
 )
 
 wanted=("${build_packages[@]}")
@@ -29,7 +32,14 @@ for p in "${wanted[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# The window is also tried in German and French, as their users see it.
+missing_locales=()
+if [ "${1:-build}" = test ]; then
+  for l in de_DE fr_FR; do
+    locale -a 2>/dev/null | grep -qix "$l.utf-\?8" || missing_locales+=("$l")
+  done
+fi
+[ ${#missing[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ] && exit 0
 
 if [ "$(id -u)" -eq 0 ]; then
   as_root=()
@@ -41,6 +51,12 @@ else
   exit 1
 fi
 
-echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${as_root[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+for l in "${missing_locales[@]}"; do
+  echo "Generating the locale $l.UTF-8"
+  "${as_root[@]}" localedef -i "$l" -f UTF-8 "$l.UTF-8"
+done

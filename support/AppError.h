@@ -23,7 +23,15 @@ constexpr std::int32_t ResolutionBelowMinusOne = 3316;
 constexpr std::int32_t MaxNotPositive = 3317;
 }  // namespace ErrorNumber
 
-class AppError : public std::runtime_error {
+// Libraries built with hidden symbols throw it to their callers, so its type information
+// stays visible for their catch clauses.
+#if defined(__GNUC__)
+#define PELLUCOR_VISIBLE_TYPE __attribute__((visibility("default")))
+#else
+#define PELLUCOR_VISIBLE_TYPE
+#endif
+
+class PELLUCOR_VISIBLE_TYPE AppError : public std::runtime_error {
 public:
     AppError(std::int32_t number, const std::string& description) : std::runtime_error(description), number_(number) {}
 

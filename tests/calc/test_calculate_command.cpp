@@ -59,7 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
                       Row{"NothingPaidBack", "60000", "360", "0", "0", "IRR is out of range."},
                       Row{"SmallestWhole", "1", "1", "0", "1", "IRR = 0.001%, when NPV = 1"},
                       Row{"MaximalInputs", "100000000", "1000", "100000000", "100000000", "IRR is out of range."},
-                      Row{"GroupedNpv", "60,000", "360", "617.17", "0", "IRR = 12.000%, when NPV = 60000.239"}),
+                      Row{"GroupedNpv", "60,000", "360", "617.17", "0", "IRR = 12.000%, when NPV = 60000.239"},
+                      // Present values whose doubles lie just above and just below a rounding tie.
+                      Row{"PresentValueJustAboveTie", "81205230.1525", "1", "0", "81844247.64",
+                          "IRR = 9.443%, when NPV = 81205230.153"},
+                      Row{"PresentValueJustBelowTie", "74521206.6715", "1", "0", "75111538.82",
+                          "IRR = 9.506%, when NPV = 74521206.671"}),
     [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 
 TEST(CalculateCommand, CommaDecimalLocaleReadsAndWritesItsOwnSeparators) {

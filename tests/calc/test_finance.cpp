@@ -50,6 +50,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FactorRow{"Annuity360Unrounded", Factor::Annuity, 0.01, 360, -1, 97.21833108, 1e-8},
                       FactorRow{"Annuity360TwoDigits", Factor::Annuity, 0.01, 360, 2, 97.22, 0},
                       FactorRow{"DiscountFourDigits", Factor::Discount, 0.01, 12, 4, 0.8874, 0},
+                      // 1/400 and 1/11.428...: doubles just above and just below a tie.
+                      FactorRow{"DiscountJustAboveTie", Factor::Discount, 399, 1, 3, 0.003, 0},
+                      FactorRow{"DiscountJustBelowTie", Factor::Discount, 10.428571428571429, 1, 3, 0.087, 0},
                       FactorRow{"DiscountNoPeriods", Factor::Discount, 0.05, 0, -1, 1, 0},
                       FactorRow{"AnnuityNoPeriods", Factor::Annuity, 0.05, 0, -1, 0, 0},
                       FactorRow{"DiscountZeroRate", Factor::Discount, 0, 360, -1, 1, 0},

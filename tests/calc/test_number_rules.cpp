@@ -8,6 +8,7 @@
 
 #include <ostream>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -57,6 +58,15 @@ INSTANTIATE_TEST_SUITE_P(
         ParseRow{"CommaLocaleGroups", "60.000", &Comma, true, 60000},
         ParseRow{"CommaLocaleHalf", "0,5", &Comma, true, 0.5},
         ParseRow{"NarrowSpaceGroups", "60\u202F000,5", &French, true, 60000.5},
+        ParseRow{"PlainSpaceForNarrowSpace", "60 000", &French, true, 60000},
+        ParseRow{"MixedSpaceGroups", "1\u00A0000 000,5", &French, true, 1000000.5},
+        ParseRow{"SpaceGroupTooShort", "60 00", &French, false, 0},
+        ParseRow{"TwoSpacesBetweenGroups", "60  000", &French, false, 0},
+        ParseRow{"SpaceGroupThenBlanks", "60 000 \r\n", &French, true, 60000},
+        ParseRow{"LineBreakAfter", "60000\r\n", &Point, true, 60000},
+        ParseRow{"UnicodeBlanksAround", "\u00A0\t\u202F617.17\u3000\u2028", &Point, true, 617.17},
+        ParseRow{"LineBreakInside", "600\n00", &Point, false, 0},
+        ParseRow{"NoBreakSpaceNotAPointGroup", "60\u00A0000", &Point, false, 0},
         ParseRow{"TinyBecomesZero", "1e-400", &Point, true, 0},
         ParseRow{"LongDigitRun", "000000000000001", &Point, true, 1}, ParseRow{"Empty", "", &Point, false, 0},
         ParseRow{"OnlyBlanks", "   ", &Point, false, 0}, ParseRow{"Letters", "abc", &Point, false, 0},
@@ -108,14 +118,20 @@ TEST(Conversion, MatchesCorrectlyRoundedDecimalOnGeneratedTexts) {
 // conversion accepts too, and nothing it refuses converts.
 TEST(NumberProperties, NumberTestAndConversionAcceptTheSameTexts) {
     std::mt19937 rng(4242);
-    const std::string alphabet = "0123456789012345678901234567890.,.,+-eE  \taxn%$()";
+    const std::string alphabet = "0123456789012345678901234567890.,.,+-eE  \t\r\naxn%$()";
+    const std::string_view spaces[] = {"\u00A0", "\u202F", "\u3000"};
     int accepted = 0;
-    for (const NumberLocale* loc : {&Point, &Comma}) {
+    for (const NumberLocale* loc : {&Point, &Comma, &French}) {
         for (int i = 0; i < 100000; ++i) {
             std::string text;
             const int len = static_cast<int>(rng() % 16);
-            for (int k = 0; k < len; ++k)
-                text.push_back(alphabet[rng() % alphabet.size()]);
+            for (int k = 0; k < len; ++k) {
+                const std::size_t pick = rng() % (alphabet.size() + 3);
+                if (pick < alphabet.size())
+                    text.push_back(alphabet[pick]);
+                else
+                    text += spaces[pick - alphabet.size()];
+            }
             bool converts = true;
             try {
                 TextToDouble(text, *loc);
@@ -164,13 +180,38 @@ TEST_P(Rounding, TiesGoToEven) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, Rounding,
-                         ::testing::Values(RoundRow{"TieDown", 0.0625, 3, 0.062}, RoundRow{"TieUp", 0.0875, 3, 0.088},
+                         ::testing::Values(RoundRow{"TieDown", 0.0625, 3, 0.062}, RoundRow{"TieUp", 0.1875, 3, 0.188},
+                                           // Only an exact binary value halfway is a tie; these are just off one.
+                                           RoundRow{"JustBelowTie", 0.0875, 3, 0.087},
+                                           RoundRow{"JustAboveTie", 0.0025, 3, 0.003},
+                                           RoundRow{"LargeJustAboveTie", 81205230.1525, 3, 81205230.153},
+                                           RoundRow{"LargeJustBelowTie", 74521206.6715, 3, 74521206.671},
+                                           RoundRow{"NegativeJustAboveTie", -81205230.1525, 3, -81205230.153},
+                                           RoundRow{"LargeExactTie", 81205230.1875, 3, 81205230.188},
+                                           RoundRow{"SubnormalToZero", 4e-320, 3, 0},
+                                           RoundRow{"ManyDigitsKeepsValue", 0.1, 25, 0.1},
                                            RoundRow{"WholeTieEven", 2.5, 0, 2}, RoundRow{"WholeTieOdd", 3.5, 0, 4},
                                            RoundRow{"NegativeTie", -0.0625, 3, -0.062},
                                            RoundRow{"Ordinary", 60000.23912, 3, 60000.239},
                                            RoundRow{"NegativeDigitsUnchanged", 1.23456, -1, 1.23456},
                                            RoundRow{"HugeUnchanged", 1e300, 3, 1e300}),
                          [](const ::testing::TestParamInfo<RoundRow>& info) { return std::string(info.param.name); });
+
+// The exact value rounded, read back: to_chars writes a fixed form from the exact binary value.
+TEST(Rounding, AgreesWithExactDecimalFormNearTies) {
+    std::mt19937_64 rng(811);
+    for (int i = 0; i < 200000; ++i) {
+        const double tie = (static_cast<double>(rng() % 100000000000ull) + 0.5) / 1000.0;
+        double v = tie;
+        for (int step = static_cast<int>(rng() % 5) - 2; step != 0; step += step > 0 ? -1 : 1)
+            v = std::nextafter(v, step > 0 ? 1e300 : -1e300);
+        char buf[64];
+        const auto written = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 3);
+        double expected = 0;
+        std::from_chars(buf, written.ptr, expected);
+        ASSERT_EQ(RoundHalfEven(v, 3), expected) << std::string(buf, written.ptr);
+    }
+}
 
 struct TextRow {
     const char* name;

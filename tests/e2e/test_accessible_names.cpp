@@ -42,6 +42,10 @@ private slots:
         QTest::newRow("cmdCalculate") << "cmdCalculate" << "cmdCalculate" << int(QAccessible::Button);
         QTest::newRow("cmdHelp") << "cmdHelp" << "cmdHelp" << int(QAccessible::Button);
         QTest::newRow("txtResult") << "txtResult" << "Frame3" << edit;
+        const int group = QAccessible::Grouping;
+        QTest::newRow("Frame1") << "Frame1" << "Frame1" << group;
+        QTest::newRow("Frame2") << "Frame2" << "Frame2" << group;
+        QTest::newRow("Frame3") << "Frame3" << "Frame3" << group;
     }
 
     void announcesCaption() {
@@ -58,6 +62,56 @@ private slots:
         QVERIFY(iface != nullptr);
         QCOMPARE(iface->text(QAccessible::Name), caption);
         QCOMPARE(int(iface->role()), role);
+    }
+
+    // Widgets without a caption of their own: a name of their own, or none for the rule,
+    // but never the caption of the frame they stand in.
+    void uncaptionedParts_data() {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("role");
+        QTest::newRow("button group") << "Frame4" << "Commands" << int(QAccessible::Grouping);
+        QTest::newRow("vertical rule") << "Line1" << "" << int(QAccessible::Separator);
+        QTest::newRow("equation picture") << "Picture1" << "Calculation equation" << int(QAccessible::Graphic);
+    }
+
+    void uncaptionedParts() {
+        QFETCH(QString, widget);
+        QFETCH(QString, name);
+        QFETCH(int, role);
+        frmMain window;
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(widget));
+        QVERIFY(iface != nullptr);
+        QCOMPARE(iface->text(QAccessible::Name), name);
+        QCOMPARE(int(iface->role()), role);
+    }
+
+    // What a screen reader walks: every object it reaches is visible, and every one but the
+    // rule has a name; the hidden Debug button is not among them.
+    void treeHoldsOnlyWhatTheUserSees() {
+        frmMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QList<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(&window)};
+        QStringList reached;
+        while (!pending.isEmpty()) {
+            QAccessibleInterface* iface = pending.takeFirst();
+            const QString name = iface->object() ? iface->object()->objectName() : QString();
+            reached << name;
+            QVERIFY2(!iface->state().invisible, qPrintable(name));
+            if (iface->role() != QAccessible::Separator)
+                QVERIFY2(!iface->text(QAccessible::Name).isEmpty(), qPrintable(name));
+            for (int i = 0; i < iface->childCount(); ++i) {
+                QAccessibleInterface* child = iface->child(i);
+                QVERIFY(child != nullptr);
+                QCOMPARE(iface->indexOfChild(child), i);
+                pending.append(child);
+            }
+        }
+        QVERIFY(!reached.contains(QStringLiteral("cmdDebug")));
+        QCOMPARE(int(QAccessible::queryAccessibleInterface(&window)->role()), int(QAccessible::Window));
+        for (const char* shown : {"txtNPV", "Label4", "Line1", "Frame4", "cmdHelp", "Picture1", "txtResult"})
+            QVERIFY2(reached.contains(QLatin1String(shown)), shown);
     }
 
     void namesAreDistinct() {

@@ -1,20 +1,53 @@
 #!/usr/bin/env python3
-"""CPack's Debian package: its control fields name Qt's runtime packages, and unpacked with
-`dpkg -x` into a scratch root it holds the installed tree under /usr."""
+"""CPack's Debian packages: the application's, whose control fields name Qt's runtime packages
+and which unpacked with `dpkg -x` into a scratch root holds the installed tree under /usr; and
+the controls' runtime library, development files and Designer plugin, each with its files and
+the dependencies it needs, no file in two packages."""
 
 import argparse
 import glob
 import os
+import re
 import shutil
 import subprocess
 import sys
 
-from installed_tree import SKIP, Failure, check, check_tree
+from installed_tree import (CONTROLS_SONAME, SKIP, Failure, check, check_controls_tree, check_tree,
+                            files_under)
 
 # Linked by the program, so dpkg-shlibdeps must have found them; the platform plugins and the
 # equation's fonts are loaded without linking and are named by hand.
 REQUIRED = ["libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6svg6", "qt6-qpa-plugins", "qt6-wayland",
             "fonts-dejavu-core", "fonts-dejavu-extra"]
+RUNTIME = "libpellucor-controls1"
+DEVELOPMENT = "libpellucor-controls-dev"
+DESIGNER = "pellucor-controls-designer-plugin"
+
+
+def field(deb, name):
+    return subprocess.run(["dpkg-deb", "-f", deb, name], check=True, capture_output=True,
+                          text=True).stdout.strip()
+
+
+def depends(deb):
+    """Package name -> version constraint ('' when none), alternatives flattened."""
+    found = {}
+    for alternatives in field(deb, "Depends").split(","):
+        for dep in alternatives.split("|"):
+            match = re.match(r"\s*([^\s(]+)\s*(?:\(([^)]*)\))?", dep)
+            if match:
+                found[match.group(1)] = (match.group(2) or "").replace(" ", "")
+    return found
+
+
+def needed(path):
+    out = subprocess.run(["readelf", "-d", path], check=True, capture_output=True, text=True).stdout
+    return re.findall(r"\(NEEDED\).*\[(.+)\]", out), re.findall(r"\(SONAME\).*\[(.+)\]", out)
+
+
+def qt_packages(path):
+    """Debian's packages of the Qt libraries a binary links: libQt6Gui.so.6 is in libqt6gui6."""
+    return [re.sub(r"\.so\.(\d+)$", r"\1", lib).lower() for lib in needed(path)[0] if lib.startswith("libQt6")]
 
 
 def main():
@@ -24,11 +57,13 @@ def main():
     parser.add_argument("--source-dir", required=True)
     parser.add_argument("--scratch", required=True)
     parser.add_argument("--version", required=True)
+    parser.add_argument("--libdir", default="", help="the controls' library folder; empty when not packaged")
+    parser.add_argument("--designer-dir", default="", help="the Designer plugin folder; empty when not built")
     args = parser.parse_args()
 
-    missing = [t for t in ("dpkg-deb", "dpkg-shlibdeps", "dpkg") if shutil.which(t) is None]
+    missing = [t for t in ("dpkg-deb", "dpkg-shlibdeps", "dpkg", "readelf") if shutil.which(t) is None]
     if missing:
-        print("SKIP: missing", ", ".join(missing), "(package dpkg-dev)")
+        print("SKIP: missing", ", ".join(missing), "(packages dpkg-dev, binutils)")
         return SKIP
 
     shutil.rmtree(args.scratch, ignore_errors=True)
@@ -37,32 +72,68 @@ def main():
                     os.path.join(args.build_dir, "CPackConfig.cmake")],
                    check=True, cwd=args.build_dir, stdout=subprocess.DEVNULL)
     try:
-        debs = glob.glob(os.path.join(out, "*.deb"))
-        check(len(debs) == 1, f"expected one .deb, found {debs}")
-        deb = debs[0]
-        fields = {}
-        for name in ("Package", "Version", "Architecture", "Depends", "Maintainer"):
-            fields[name] = subprocess.run(["dpkg-deb", "-f", deb, name], check=True,
-                                          capture_output=True, text=True).stdout.strip()
-        print(f"{os.path.basename(deb)}: Depends: {fields['Depends']}")
-        check(fields["Package"] == "pellucor", f"Package is {fields['Package']!r}")
-        check(fields["Version"] == args.version, f"Version is {fields['Version']!r}")
+        debs = {field(deb, "Package"): deb for deb in glob.glob(os.path.join(out, "*.deb"))}
+        expected = {"pellucor"}
+        if args.libdir:
+            expected |= {RUNTIME, DEVELOPMENT} | ({DESIGNER} if args.designer_dir else set())
+        check(set(debs) == expected, f"expected packages {sorted(expected)}, found {sorted(debs)}")
         arch = subprocess.run(["dpkg", "--print-architecture"], check=True, capture_output=True,
                               text=True).stdout.strip()
-        check(fields["Architecture"] == arch, f"Architecture is {fields['Architecture']!r}")
-        check(fields["Maintainer"], "no Maintainer")
-        depends = {d.strip().split()[0] for alt in fields["Depends"].split(",") for d in alt.split("|")}
-        absent = [p for p in REQUIRED if p not in depends]
-        check(not absent, f"Depends lacks {absent}")
+        roots = {}
+        for package, deb in sorted(debs.items()):
+            print(f"{os.path.basename(deb)}: Depends: {field(deb, 'Depends')}")
+            check(field(deb, "Version") == args.version, f"{package}: Version is {field(deb, 'Version')!r}")
+            check(field(deb, "Architecture") == arch, f"{package}: Architecture is {field(deb, 'Architecture')!r}")
+            check(field(deb, "Maintainer"), f"{package}: no Maintainer")
+            roots[package] = os.path.join(args.scratch, "root", package)
+            os.makedirs(roots[package])
+            subprocess.run(["dpkg", "-x", deb, roots[package]], check=True)
+            check(set(os.listdir(roots[package])) == {"usr"},
+                  f"{package} installs outside /usr: {os.listdir(roots[package])}")
 
-        root = os.path.join(args.scratch, "root")
-        subprocess.run(["dpkg", "-x", deb, root], check=True)
-        check(set(os.listdir(root)) == {"usr"}, f"package installs outside /usr: {os.listdir(root)}")
-        check_tree(os.path.join(root, "usr"), args.version, args.source_dir)
+        app = debs["pellucor"]
+        absent = [p for p in REQUIRED if p not in depends(app)]
+        check(not absent, f"pellucor: Depends lacks {absent}")
+        check_tree(os.path.join(roots["pellucor"], "usr"), args.version, args.source_dir)
+        # The program either links the controls statically or depends on their package.
+        program_needs, _ = needed(os.path.join(roots["pellucor"], "usr/bin/pellucor"))
+        if CONTROLS_SONAME in program_needs:
+            check(RUNTIME in depends(app), f"pellucor links {CONTROLS_SONAME} but does not depend on {RUNTIME}")
+
+        if args.libdir:
+            for package, parts in ((RUNTIME, ("runtime",)), (DEVELOPMENT, ("development",)),
+                                   (DESIGNER, ("designer",))):
+                if package in roots:
+                    check_controls_tree(os.path.join(roots[package], "usr"), args.libdir, args.designer_dir, parts)
+            library = os.path.join(roots[RUNTIME], "usr", args.libdir, CONTROLS_SONAME)
+            _, soname = needed(library)
+            check(soname == [CONTROLS_SONAME], f"{RUNTIME}: SONAME is {soname}")
+            wanted = qt_packages(library)
+            check("libqt6widgets6" in wanted, f"{CONTROLS_SONAME} does not link Qt Widgets")
+            absent = [p for p in wanted if p not in depends(debs[RUNTIME])]
+            check(not absent, f"{RUNTIME}: Depends lacks {absent}")
+            exact = f"={args.version}"
+            check(depends(debs[DEVELOPMENT]).get(RUNTIME) == exact,
+                  f"{DEVELOPMENT}: does not depend on {RUNTIME} (= {args.version})")
+            check("qt6-base-dev" in depends(debs[DEVELOPMENT]), f"{DEVELOPMENT}: Depends lacks qt6-base-dev")
+            if DESIGNER in debs:
+                plugin_deps = depends(debs[DESIGNER])
+                check(plugin_deps.get(RUNTIME) == exact, f"{DESIGNER}: does not depend on {RUNTIME} (= {args.version})")
+                plugin = os.path.join(roots[DESIGNER], "usr", args.designer_dir, "libpellucor-controls-designer.so")
+                check(CONTROLS_SONAME in needed(plugin)[0], f"the plugin does not link {CONTROLS_SONAME}")
+                absent = [p for p in qt_packages(plugin) if p not in plugin_deps]
+                check(not absent, f"{DESIGNER}: Depends lacks {absent}")
+
+        # dpkg refuses to install two packages that ship the same file.
+        owners = {}
+        for package, root in roots.items():
+            for name in files_under(root):
+                check(name not in owners, f"{name} is in both {owners.get(name)} and {package}")
+                owners[name] = package
     except Failure as failure:
         print("FAIL:", failure)
         return 1
-    print("package is complete")
+    print("packages are complete")
     return 0
 
 

@@ -74,3 +74,43 @@ def check_tree(prefix, version, source_dir):
           "metainfo: launchable is not the installed desktop entry")
     releases = [r.get("version") for r in meta.iter("release")]
     check(releases[:1] == [version], f"metainfo: latest release is {releases[:1]}, expected {version}")
+
+
+CONTROLS_HEADERS = ["AppError.h", "ControlHost.h", "ControlsExport.h", "MessageBoxHost.h", "OleColor.h",
+                    "ProgressBar.h", "PropertyBag.h", "PropertyValue.h", "QtControlHost.h", "Shape.h"]
+CONTROLS_SONAME = "libpellucor-controls.so.1"
+
+
+def controls_files(libdir, designer_dir):
+    """What the controls install, by package part: runtime, development, designer."""
+    runtime = {f"{libdir}/{CONTROLS_SONAME}", f"{libdir}/{CONTROLS_SONAME}.0.0"}
+    cmake_dir = f"{libdir}/cmake/PellucorControls"
+    development = {f"include/pellucor/{h}" for h in CONTROLS_HEADERS} | {
+        f"{libdir}/libpellucor-controls.so", f"{cmake_dir}/PellucorControlsConfig.cmake",
+        f"{cmake_dir}/PellucorControlsConfigVersion.cmake", f"{cmake_dir}/PellucorControlsTargets.cmake"}
+    designer = {f"{designer_dir}/libpellucor-controls-designer.so"} if designer_dir else set()
+    return runtime, development, designer
+
+
+def without_build_type_targets(files, libdir):
+    """The per-configuration part of the CMake package (PellucorControlsTargets-<config>.cmake)."""
+    prefix = f"{libdir}/cmake/PellucorControls/PellucorControlsTargets-"
+    per_config = {f for f in files if f.startswith(prefix) and f.endswith(".cmake")}
+    check(len(per_config) == 1, f"expected one per-configuration targets file, found {sorted(per_config)}")
+    return files - per_config
+
+
+def check_controls_tree(prefix, libdir, designer_dir, parts=("runtime", "development", "designer")):
+    """prefix holds exactly the given parts of the controls."""
+    runtime, development, designer = controls_files(libdir, designer_dir)
+    chosen = {"runtime": runtime, "development": development, "designer": designer}
+    expected = set().union(*(chosen[p] for p in parts))
+    found = files_under(prefix)
+    if "development" in parts:
+        found = without_build_type_targets(found, libdir)
+    check(found == expected, f"installed controls differ: missing {sorted(expected - found)}, "
+                             f"unexpected {sorted(found - expected)}")
+    if "runtime" in parts:
+        link = os.path.join(prefix, libdir, CONTROLS_SONAME)
+        check(os.path.islink(link) and os.readlink(link) == CONTROLS_SONAME + ".0.0",
+              f"{CONTROLS_SONAME} is not a link to the versioned file")

@@ -131,7 +131,7 @@ private slots:
         QTest::newRow("Resolution 0 draws nothing") << 0 << 100.0f << L{50, -50} << L{0, 0} << 0;
         QTest::newRow("threshold scales with Max") << 50 << 0.5f << L{0.01f, 0.011f} << L{0, 0.011f} << 1;
         QTest::newRow("values outside 0 to Max are kept") << 50 << 100.0f << L{-20, 250} << L{-20, 250} << 2;
-        QTest::newRow("NaN and infinity are refused") << 50 << 100.0f << L{NaN, Inf, -Inf} << L{0, 0, 0} << 0;
+        QTest::newRow("NaN is refused") << 50 << 100.0f << L{NaN, 30, NaN} << L{0, 30, 30} << 1;
     }
     void valueThreshold() {
         QFETCH(int, resolution);
@@ -150,6 +150,37 @@ private slots:
         QCOMPARE(bar.Notified(), QStringList(drawn, QStringLiteral("Value")));
         // The bar shows the last drawn value, in whole pixels of the 300-pixel control.
         QCOMPARE(bar.widget.shpBar().Width(), std::round(bar.widget.Value() / max * 300) * 15);
+    }
+
+    // An infinite change passes any threshold; an infinite Value cannot be drawn, so it is kept
+    // without a notification, and the next finite one is drawn again.
+    void infiniteValue_data() {
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<float>("infinite");
+        QTest::newRow("loaded Infinity") << true << Inf;
+        QTest::newRow("loaded -Infinity") << true << -Inf;
+        QTest::newRow("set Infinity") << false << Inf;
+    }
+    void infiniteValue() {
+        QFETCH(bool, loaded);
+        QFETCH(float, infinite);
+        Bar bar;
+        if (loaded) {
+            PropertyBag bag;
+            bag.WriteProperty("Value", PropertyValue::Float32(infinite));
+            QVERIFY_THROWS_EXCEPTION(AppError, bar.widget.ReadProperties(bag));
+        } else {
+            bar.widget.setValue(infinite);
+        }
+        QCOMPARE(bar.widget.Value(), infinite);
+        QCOMPARE(bar.changes.size(), 0);
+        bar.widget.setValue(30);
+        QCOMPARE(bar.widget.Value(), 30.0f);
+        QCOMPARE(bar.Notified(), QStringList{"Value"});
+        QCOMPARE(bar.widget.shpBar().Width(), 1350.0f);
+        PropertyBag saved;
+        bar.widget.WriteProperties(saved);
+        QCOMPARE(saved.Find("Value")->Number(), 30.0);
     }
 
     void setterRejections_data() {
@@ -174,6 +205,11 @@ private slots:
         QTest::newRow("Orientation 2") << "Orientation" << QVariant(2) << QVariant(0) << QStringList{}
                                        << "Orientation = 0 or 1. Other value is not accepted.";
         QTest::newRow("Orientation 1") << "Orientation" << QVariant(1) << QVariant(1) << QStringList{} << none;
+        // Colours the bar cannot draw: the property system meets no exception.
+        QTest::newRow("BackColor beyond RGB") << "BackColor" << QVariant(0x01000000u) << QVariant(0x8000000Fu)
+                                              << QStringList{} << "error 380";
+        QTest::newRow("ForeColor system 25") << "ForeColor" << QVariant(0x80000019u) << QVariant(0x80000014u)
+                                             << QStringList{} << "error 380";
     }
     void setterRejections() {
         QFETCH(QString, property);
@@ -199,25 +235,35 @@ private slots:
 
     void runMode_data() {
         QTest::addColumn<bool>("builtInHost");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("designed");
         QTest::addColumn<bool>("running");
-        QTest::newRow("form being designed") << false << false;
-        QTest::newRow("form running") << false << true;
-        QTest::newRow("built-in host before the bar is shown") << true << false;
-        QTest::newRow("built-in host once shown") << true << true;
+        QTest::newRow("form being designed") << false << false << false << false;
+        QTest::newRow("form running") << false << true << false << true;
+        QTest::newRow("built-in host before the bar is shown") << true << false << false << false;
+        QTest::newRow("built-in host once shown") << true << true << false << true;
+        QTest::newRow("marked as designed, shown") << true << true << true << false;
     }
     void runMode() {
         QFETCH(bool, builtInHost);
+        QFETCH(bool, shown);
+        QFETCH(bool, designed);
         QFETCH(bool, running);
         Bar bar;
         bar.host.userMode = running;
         if (builtInHost)
             bar.widget.SetHost(nullptr);
-        if (builtInHost && running)
+        bar.widget.SetDesignMode(designed);
+        if (builtInHost && shown)
             bar.widget.show();
         bar.changes.clear();
+        // Through the property system a refusal never throws.
+        QVERIFY(bar.widget.setProperty("Orientation", 1));
+        QCOMPARE(bar.widget.Orientation(), running ? 0 : 1);
+        QVERIFY(bar.widget.setProperty("Orientation", 0));
         std::optional<int> error;
         try {
-            bar.widget.setOrientation(1);
+            bar.widget.SetOrientation(1);
         } catch (const AppError& e) {
             error = e.Number();
         }
@@ -225,7 +271,7 @@ private slots:
         QCOMPARE(bar.widget.Orientation(), running ? 0 : 1);
         bar.widget.setMax(40);
         QCOMPARE(bar.widget.Max(), 40.0f);
-        QCOMPARE(bar.Notified(), running ? QStringList{"Max"} : QStringList({"Orientation", "Max"}));
+        QCOMPARE(bar.Notified(), running ? QStringList{"Max"} : QStringList({"Orientation", "Orientation", "Orientation", "Max"}));
     }
 
     void colourSetters() {
@@ -237,7 +283,7 @@ private slots:
         QCOMPARE(bar.widget.shpBar().BackColor(), SystemColor::ButtonFace);
         QCOMPARE(bar.Notified(), QStringList({"BackColor", "ForeColor"}));
         for (OleColor refused : {0x01000000u, SystemColor::Flag + 25, 0xFFFFFFFFu}) {
-            QVERIFY_THROWS_EXCEPTION(AppError, bar.widget.setBorderColor(refused));
+            QVERIFY_THROWS_EXCEPTION(AppError, bar.widget.SetBorderColor(refused));
             QCOMPARE(bar.widget.BorderColor(), SystemColor::ButtonText);
         }
         QCOMPARE(bar.changes.size(), 2);
@@ -307,6 +353,9 @@ private slots:
         QTest::newRow("Resolution -1") << QVariantMap{{"BackColor", 0x00FFFFFFu}, {"ForeColor", 0x000000FFu},
                                                       {"Resolution", -1}}
                                        << QStringList{"Resolution"} << QStringList{"i32"};
+        QTest::newRow("Value -0 is not the default 0")
+            << QVariantMap{{"BackColor", 0x00FFFFFFu}, {"ForeColor", 0x000000FFu}, {"Resolution", -1}, {"Value", -0.0f}}
+            << QStringList{"Value", "Resolution"} << QStringList{"f32", "i32"};
     }
     void savedKeys() {
         QFETCH(QVariantMap, changes);
@@ -386,6 +435,10 @@ private slots:
             << QByteArray(R"({"key": "Resolution", "type": "f32", "value": 2.5},
                              {"key": "Orientation", "type": "f32", "value": 0.5})")
             << none << 100.0f << 0.0f << 2 << 0;
+        QTest::newRow("largest float as printed")
+            << QByteArray(R"({"key": "Max", "type": "f32", "value": 3.4028235e38},
+                             {"key": "Value", "type": "text", "value": "-3.4028235e38"})")
+            << none << std::numeric_limits<float>::max() << -std::numeric_limits<float>::max() << 50 << 0;
         QTest::newRow("Orientation 5 and Resolution -7 are kept")
             << QByteArray(R"({"key": "Orientation", "type": "i16", "value": 5},
                              {"key": "Resolution", "type": "i32", "value": -7})")
@@ -497,6 +550,12 @@ private slots:
         QTest::newRow("text with comma") << PropertyValue::Text("1,5") << true << 0.0 << mismatch;
         QTest::newRow("i32 to f32") << PropertyValue::Int32(16777217) << true << 16777216.0 << none;
         QTest::newRow("text beyond float") << PropertyValue::Text("-4e38") << true << 0.0 << overflow;
+        QTest::newRow("text just above the largest float") << PropertyValue::Text("3.4028236e38") << true << 0.0 << overflow;
+        QTest::newRow("text largest float printout") << PropertyValue::Text("3.4028235e38") << true
+                                                     << double(std::numeric_limits<float>::max()) << none;
+        QTest::newRow("text beyond double to f32") << PropertyValue::Text("1e400") << true << 0.0 << overflow;
+        QTest::newRow("text beyond double to i32") << PropertyValue::Text("-1e400") << false << 0.0 << overflow;
+        QTest::newRow("text below double") << PropertyValue::Text("1e-400") << true << 0.0 << none;
     }
     void conversions() {
         QFETCH(PropertyValue, stored);
@@ -525,12 +584,31 @@ private slots:
         bag.WriteProperty("f", PropertyValue::Float32(-Inf));
         bag.WriteProperty("g", PropertyValue::Text(QStringLiteral("\"quoted\"\n\u00e9")));
         bag.WriteProperty("h", PropertyValue::Text("Infinity"));
+        bag.WriteProperty("i", PropertyValue::Float32(-0.0f), PropertyValue::Int16(0));
+        bag.WriteProperty("j", PropertyValue::Float32(0.0f));
         bag.WriteProperty("a", PropertyValue::Int32(7));  // keeps its place, takes the new type
         bag.WriteProperty("e", PropertyValue::Int16(0), PropertyValue::Int16(0));  // equal to default: removed
         PropertyBag loaded;
         QVERIFY(loaded.Load(bag.Save()));
         QCOMPARE(loaded, bag);
-        QCOMPARE(loaded.Keys(), QStringList({"a", "b", "c", "d", "f", "g", "h"}));
+        QCOMPARE(loaded.Keys(), QStringList({"a", "b", "c", "d", "f", "g", "h", "i", "j"}));
+        QVERIFY(std::signbit(loaded.Find("i")->Number()));
+        QVERIFY(!std::signbit(loaded.Find("j")->Number()));
+
+        // What the store could not load back is refused when written.
+        const QString loneSurrogate(QChar(0xD800));
+        for (const auto& [key, value] : {std::pair{QString(), PropertyValue::Int32(1)},
+                                         std::pair{loneSurrogate, PropertyValue::Int32(1)},
+                                         std::pair{QStringLiteral("k"), PropertyValue::Text(loneSurrogate)}}) {
+            PropertyBag refused = bag;
+            try {
+                refused.WriteProperty(key, value);
+                QFAIL("an unloadable entry was written");
+            } catch (const AppError& e) {
+                QCOMPARE(e.Number(), ErrorNumber::InvalidCall);
+            }
+            QCOMPARE(refused, bag);
+        }
 
         PropertyBag withNaN;
         withNaN.WriteProperty("x", PropertyValue::Float32(NaN));
@@ -549,6 +627,8 @@ private slots:
         QTest::newRow("unknown member") << QByteArray(R"({"version": 1, "properties": [], "x": 0})") << "\"x\"";
         QTest::newRow("entry not an object") << Store("3") << "entry 1";
         QTest::newRow("no key") << Store(R"({"type": "i32", "value": 1})") << "entry 1";
+        QTest::newRow("lone surrogate key") << Store(R"({"key": "\ud800", "type": "i32", "value": 1})") << "entry 1";
+        QTest::newRow("lone surrogate text") << Store(R"({"key": "T", "type": "text", "value": "a\udc00"})") << "\"T\"";
         QTest::newRow("unknown type") << Store(R"({"key": "Max", "type": "f64", "value": 1})") << "\"Max\"";
         QTest::newRow("i16 out of range") << Store(R"({"key": "Resolution", "type": "i16", "value": 32768})")
                                           << "\"Resolution\"";
@@ -581,15 +661,27 @@ private slots:
         QTest::addColumn<int>("orientation");
         QTest::addColumn<QSize>("pixels");
         QTest::addColumn<bool>("systemColours");
+        QTest::addColumn<float>("value");
+        QTest::addColumn<qreal>("scale");
         QTest::addColumn<QRect>("barPixels");
-        QTest::newRow("horizontal") << 0 << QSize(300, 20) << false << QRect(0, 0, 150, 20);
-        QTest::newRow("vertical") << 1 << QSize(20, 200) << false << QRect(0, 150, 20, 50);
-        QTest::newRow("system colours") << 0 << QSize(300, 20) << true << QRect(0, 0, 150, 20);
+        QTest::newRow("horizontal") << 0 << QSize(300, 20) << false << 50.0f << 1.0 << QRect(0, 0, 150, 20);
+        QTest::newRow("vertical") << 1 << QSize(20, 200) << false << 25.0f << 1.0 << QRect(0, 150, 20, 50);
+        QTest::newRow("system colours") << 0 << QSize(300, 20) << true << 50.0f << 1.0 << QRect(0, 0, 150, 20);
+        // A full bar stays inside the frame at every scale.
+        for (qreal scale : {1.0, 1.5, 2.0}) {
+            QTest::addRow("full horizontal at %gx", scale) << 0 << QSize(300, 20) << false << 100.0f << scale
+                                                          << QRect(0, 0, 300, 20);
+            QTest::addRow("full vertical at %gx", scale) << 1 << QSize(20, 200) << false << 100.0f << scale
+                                                        << QRect(0, 0, 20, 200);
+        }
+        QTest::newRow("half at 1.5x") << 0 << QSize(300, 20) << false << 50.0f << 1.5 << QRect(0, 0, 150, 20);
     }
     void look() {
         QFETCH(int, orientation);
         QFETCH(QSize, pixels);
         QFETCH(bool, systemColours);
+        QFETCH(float, value);
+        QFETCH(qreal, scale);
         QFETCH(QRect, barPixels);
         Bar bar(pixels);
         QPalette palette = bar.widget.palette();
@@ -608,23 +700,32 @@ private slots:
         }
         bar.widget.setOrientation(orientation);
         bar.widget.Resize();
-        bar.widget.setValue(orientation == 0 ? 50 : 25);
-        const QImage image = bar.widget.grab().toImage();
-        QCOMPARE(image.size(), pixels);
+        bar.widget.setValue(value);
+        // Drawn as on a screen of that scale: device pixels of 1/scale pixel.
+        QImage image(pixels * scale, QImage::Format_RGB32);
+        image.setDevicePixelRatio(scale);
+        image.fill(Qt::black);
+        bar.widget.render(&image);
+        const int width = image.width(), height = image.height();
         int fillPixels = 0, hatchPixels = 0;
-        for (int y = 0; y < pixels.height(); ++y) {
-            for (int x = 0; x < pixels.width(); ++x) {
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
                 const QRgb pixel = image.pixel(x, y);
-                const bool frame = x == 0 || y == 0 || x == pixels.width() - 1 || y == pixels.height() - 1;
-                if (frame) {
-                    QVERIFY2(pixel == border.rgb(), qPrintable(QStringLiteral("frame at %1,%2").arg(x).arg(y)));
-                } else if (barPixels.contains(x, y)) {
+                const QString where = QStringLiteral("%1,%2").arg(x).arg(y);
+                const bool edge = x == 0 || y == 0 || x == width - 1 || y == height - 1;
+                // The frame is one pixel, which covers a fraction of a device pixel more at 1.5x.
+                const bool frameBand = x < scale || y < scale || x >= width - scale || y >= height - scale;
+                const QPoint logical(int((x + 0.5) / scale), int((y + 0.5) / scale));
+                if (edge) {
+                    QVERIFY2(pixel == border.rgb(), qPrintable("frame at " + where));
+                } else if (frameBand && pixel == border.rgb()) {
+                    continue;
+                } else if (barPixels.contains(logical)) {
                     fillPixels += pixel == fill.rgb();
                     hatchPixels += pixel == background.rgb();
-                    QVERIFY2(pixel == fill.rgb() || pixel == background.rgb(),
-                             qPrintable(QStringLiteral("bar at %1,%2").arg(x).arg(y)));
+                    QVERIFY2(pixel == fill.rgb() || pixel == background.rgb(), qPrintable("bar at " + where));
                 } else {
-                    QVERIFY2(pixel == background.rgb(), qPrintable(QStringLiteral("background at %1,%2").arg(x).arg(y)));
+                    QVERIFY2(pixel == background.rgb(), qPrintable("background at " + where));
                 }
             }
         }
@@ -649,7 +750,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(Twips(bar.shpBar()), QRectF(0, 2250, 300, 750));
         QCOMPARE(Twips(bar.shpBorder()), QRectF(0, 0, 300, 3000));
-        QVERIFY_THROWS_EXCEPTION(AppError, bar.setOrientation(0));
+        QVERIFY_THROWS_EXCEPTION(AppError, bar.SetOrientation(0));
+        QVERIFY(bar.setProperty("Orientation", 0));
+        QCOMPARE(bar.Orientation(), 1);
     }
 
     // The built-in host's box: critical, one OK button, titled with the application.
@@ -672,7 +775,7 @@ private slots:
             answer.stop();
         });
         answer.start();
-        bar.setResolution(-5);
+        bar.SetResolution(-5);
         answer.stop();
         QCOMPARE(title, QStringLiteral("Pellucor"));
         QCOMPARE(text, QStringLiteral("Value must be greater than or equal to -1."));

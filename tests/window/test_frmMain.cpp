@@ -8,7 +8,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -28,6 +30,8 @@ public:
         QMessageBox::Icon icon;
         QString focusedField;  // which line edit had the focus while the box was up
         QString selectedText;
+        bool busyPointer;  // an override cursor (the hourglass) was set while the box was up
+        bool takesInput;
     };
 
     BoxWatcher() {
@@ -42,7 +46,8 @@ private:
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr)
             return;
-        Seen s{box->windowTitle(), box->text(), box->icon(), {}, {}};
+        Seen s{box->windowTitle(), box->text(), box->icon(), {}, {}, QApplication::overrideCursor() != nullptr,
+                box->isEnabled()};
         if (auto* edit = qobject_cast<QLineEdit*>(box->parentWidget() ? box->parentWidget()->focusWidget() : nullptr)) {
             s.focusedField = edit->objectName();
             s.selectedText = edit->selectedText();
@@ -68,6 +73,10 @@ private slots:
     void tooltips_data();
     void tooltips();
     void inputsHoldAtMostFifteenCharacters();
+    void pasteDropsLineBreaksBeforeTheCut_data();
+    void pasteDropsLineBreaksBeforeTheCut();
+    void firstClickInTheUsersLocale_data();
+    void firstClickInTheUsersLocale();
     void resultFieldIsReadOnlyAndCentred();
     void tabOrder();
     void noButtonAnswersEnterOrEscape();
@@ -201,6 +210,66 @@ void FrmMainTest::inputsHoldAtMostFifteenCharacters() {
         edit->paste();
         QCOMPARE(edit->text(), QStringLiteral("987654321098765"));
     }
+}
+
+void FrmMainTest::pasteDropsLineBreaksBeforeTheCut_data() {
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("expected");
+    const int ctrlV = (Qt::ControlModifier | Qt::Key_V).toCombined();
+    QTest::newRow("spreadsheet cell") << "60000\r\n" << ctrlV << "60000";
+    QTest::newRow("breaks before a long figure") << "\r\n\r\n123456789012345678" << ctrlV << "123456789012345";
+    QTest::newRow("breaks inside") << "617\n.17\r" << ctrlV << "617.17";
+    QTest::newRow("shift insert") << "360\n" << (Qt::ShiftModifier | Qt::Key_Insert).toCombined() << "360";
+}
+
+void FrmMainTest::pasteDropsLineBreaksBeforeTheCut() {
+    QFETCH(QString, clipboard);
+    QFETCH(int, key);
+    QFETCH(QString, expected);
+    QLineEdit* edit = window_->FieldWidget(Field::PMT);
+    edit->setFocus();
+    edit->selectAll();
+    QApplication::clipboard()->setText(clipboard);
+    const QKeyCombination combination = QKeyCombination::fromCombined(key);
+    QTest::keyClick(edit, combination.key(), combination.keyboardModifiers());
+    QCOMPARE(edit->text(), expected);
+    // The context menu's Paste takes the same way.
+    edit->clear();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(edit, &request);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    QAction* paste = PasteAction(menu);
+    QVERIFY(paste != nullptr);
+    paste->trigger();
+    menu->close();
+    QCOMPARE(edit->text(), expected);
+}
+
+void FrmMainTest::firstClickInTheUsersLocale_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("payment");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("English") << "en_US" << "617.17" << "IRR = 12.000%, when NPV = 60000.239";
+    QTest::newRow("German") << "de_DE" << "617,17" << "IRR = 12,000%, when NPV = 60000,239";
+    QTest::newRow("French") << "fr_FR" << "617,17" << "IRR = 12,000%, when NPV = 60000,239";
+    QTest::newRow("Swiss German") << "de_CH" << "617.17" << "IRR = 12.000%, when NPV = 60000.239";
+}
+
+void FrmMainTest::firstClickInTheUsersLocale() {
+    QFETCH(QString, locale);
+    QFETCH(QString, payment);
+    QFETCH(QString, expected);
+    BoxWatcher boxes;
+    frmMain window{QLocale(locale)};
+    QCOMPARE(window.FieldWidget(Field::NPV)->text(), QStringLiteral("60000"));
+    QCOMPARE(window.FieldWidget(Field::Duration)->text(), QStringLiteral("360"));
+    QCOMPARE(window.FieldWidget(Field::PMT)->text(), payment);
+    QCOMPARE(window.FieldWidget(Field::ClosingCost)->text(), QStringLiteral("0"));
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdCalculate"), Qt::LeftButton);
+    QCOMPARE(window.FieldWidget(Field::Result)->text(), expected);
+    QVERIFY(boxes.seen.isEmpty());
 }
 
 void FrmMainTest::resultFieldIsReadOnlyAndCentred() {
@@ -348,6 +417,8 @@ void FrmMainTest::failureShowsErrorAndReport() {
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.seen[0].text, QStringLiteral("Overflow\n\nCould not calculate IRR."));
     QCOMPARE(boxes.seen[0].title, QStringLiteral("Pellucor"));
+    QVERIFY2(!boxes.seen[0].busyPointer, "the report box came up under the busy pointer");
+    QVERIFY2(boxes.seen[0].takesInput, "the report box came up disabled with its window");
     QVERIFY(window_->isEnabled());
     QVERIFY(QApplication::overrideCursor() == nullptr);
 }

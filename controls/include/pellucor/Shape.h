@@ -3,6 +3,7 @@
 // background, outline and hatch fill. Lengths are snapped to whole device-independent pixels
 // as they are set, so a length read back is the one that will be drawn.
 
+#include "ControlsExport.h"
 #include "OleColor.h"
 
 #include <QRect>
@@ -20,7 +21,7 @@ enum class ShapeBackStyle { Transparent = 0, Opaque = 1 };
 enum class ShapeBorderStyle { Transparent = 0, Solid = 1, InsideSolid = 6 };
 enum class ShapeFillStyle { Solid = 0, Transparent = 1, DiagonalCross = 7 };
 
-class Shape {
+class PELLUCOR_CONTROLS_EXPORT Shape {
 public:
     // surface is the widget the shape is painted on; it repaints the shape on Refresh.
     explicit Shape(QWidget* surface) : surface_(surface) {}

@@ -16,13 +16,15 @@
 // - "properties" is an array so that the order of the entries survives a round trip.
 // - "type" is one of "i16" (16-bit integer), "i32" (32-bit integer), "f32" (32-bit float) and
 //   "text" (a string). Integers must be whole and within their type's range. An "f32" value
-//   is a number within the float range, rounded to float on loading, or one of the strings
-//   "Infinity", "-Infinity" and "NaN", which JSON numbers cannot express. A "text" value must
-//   be a JSON string.
-// - Keys are non-empty and unique. No other members are allowed, at either level.
+//   is a number that rounds to a finite float (rounded on loading), or one of the strings
+//   "Infinity", "-Infinity", "NaN" and "-0", which JSON numbers cannot carry. A "text" value
+//   must be a JSON string.
+// - Keys are non-empty and unique; keys and texts are whole characters (no lone surrogate).
+//   No other members are allowed, at either level.
 // - Colours are stored as their 32-bit pattern read as a signed integer, so 0x80000012
 //   appears as -2147483630.
 
+#include "ControlsExport.h"
 #include "PropertyValue.h"
 
 #include <optional>
@@ -35,15 +37,16 @@
 
 namespace pellucor {
 
-class PropertyBag {
+class PELLUCOR_CONTROLS_EXPORT PropertyBag {
 public:
     // The stored entry, or the default when the key is absent.
     PropertyValue ReadProperty(const QString& key, const PropertyValue& defaultValue) const;
 
     // Stores the value, or removes the key when the value equals the default, so that loading
-    // gives the default back. A key written again keeps its place in the order.
+    // gives the default back (0 and -0 differ). A key written again keeps its place.
     void WriteProperty(const QString& key, const PropertyValue& value, const PropertyValue& defaultValue);
-    // Stores the value whatever it is.
+    // Stores the value whatever it is. A key or text the store could not load back (an empty
+    // key, a lone surrogate) throws AppError 5 and changes nothing.
     void WriteProperty(const QString& key, const PropertyValue& value);
 
     std::optional<PropertyValue> Find(const QString& key) const;

@@ -3,6 +3,8 @@
 // written by the component only ever hold numbers; texts come from data edited or produced
 // elsewhere, and loading must cope with them.
 
+#include "ControlsExport.h"
+
 #include <cstdint>
 
 #include <QString>
@@ -11,7 +13,11 @@ namespace pellucor {
 
 enum class StoredType { Int16, Int32, Float32, Text };
 
-class PropertyValue {
+// Doubles below this magnitude round to a finite float; the largest float, usually printed as
+// 3.4028235e38, lies a little above FLT_MAX and still rounds to it.
+inline constexpr double FloatRoundingLimit = 0x1.ffffffp+127;
+
+class PELLUCOR_CONTROLS_EXPORT PropertyValue {
 public:
     static PropertyValue Int16(std::int16_t value) { return {StoredType::Int16, static_cast<double>(value), {}}; }
     static PropertyValue Int32(std::int32_t value) { return {StoredType::Int32, static_cast<double>(value), {}}; }
@@ -51,6 +57,6 @@ private:
 };
 
 // "i16", "i32", "f32", "text": the type names of the serialised store.
-const char* StoredTypeName(StoredType type) noexcept;
+PELLUCOR_CONTROLS_EXPORT const char* StoredTypeName(StoredType type) noexcept;
 
 }  // namespace pellucor

@@ -3,6 +3,8 @@
 // a system colour, which is looked up in the widget's palette when drawn so that the control
 // follows the desktop's theme.
 
+#include "ControlsExport.h"
+
 #include <cstdint>
 
 #include <QColor>
@@ -21,12 +23,12 @@ constexpr std::uint32_t HighestIndex = 24;
 }  // namespace SystemColor
 
 // An RGB colour or a known system colour; anything else is refused when set.
-bool IsValidOleColor(OleColor color) noexcept;
+PELLUCOR_CONTROLS_EXPORT bool IsValidOleColor(OleColor color) noexcept;
 // Throws "Invalid property value" for a colour that cannot be drawn.
-void CheckOleColor(OleColor color);
+PELLUCOR_CONTROLS_EXPORT void CheckOleColor(OleColor color);
 
 // The colour to paint; a colour that is not valid paints black.
-QColor ToQColor(OleColor color, const QPalette& palette);
+PELLUCOR_CONTROLS_EXPORT QColor ToQColor(OleColor color, const QPalette& palette);
 
 // The 32-bit pattern as a store keeps it, and back.
 constexpr std::int32_t OleColorBits(OleColor color) noexcept { return static_cast<std::int32_t>(color); }

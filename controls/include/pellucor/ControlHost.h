@@ -6,11 +6,12 @@
 // The form in turn drives the control's lifecycle: InitProperties for a newly placed control,
 // ReadProperties or WriteProperties with the form's store, and Resize after the size changed.
 
+#include "ControlsExport.h"
 #include "MessageBoxHost.h"
 
 namespace pellucor {
 
-class ControlHost : public MessageBoxHost {
+class PELLUCOR_CONTROLS_EXPORT ControlHost : public MessageBoxHost {
 public:
     // True while the containing form runs, false while it is being designed.
     virtual bool UserMode() const = 0;

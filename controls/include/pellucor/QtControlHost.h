@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ControlHost.h"
+#include "ControlsExport.h"
 
 class QWidget;
 
@@ -8,7 +9,7 @@ namespace pellucor {
 
 // The host a control falls back on when its form provides none: real message boxes, and the
 // run-mode flag as the control sets it.
-class QtControlHost : public ControlHost {
+class PELLUCOR_CONTROLS_EXPORT QtControlHost : public ControlHost {
 public:
     explicit QtControlHost(QWidget* boxParent, bool userMode = false) : boxParent_(boxParent), userMode_(userMode) {}
 

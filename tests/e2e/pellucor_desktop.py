@@ -1,0 +1,232 @@
+#!/usr/bin/env python3
+"""The real pellucor executable on a private Xvfb display with a real decorating window
+manager (openbox), in German and French as well as English: the whole window, title bar
+included, opens centred and stays where it appeared; the first click on "Calculate IRR"
+works with the starting figures in every locale; a figure pasted with a line break and
+French space-grouped digits calculates. Every process it starts is ended on the way out."""
+
+import argparse
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import pellucor_e2e as e2e  # noqa: E402
+
+check = e2e.check
+Failure = e2e.Failure
+TOOLS = ["Xvfb", "openbox", "xdotool", "xclip", "xwininfo", "xprop", "locale"]
+LOCALES = ["de_DE.UTF-8", "fr_FR.UTF-8"]
+TOLERANCE = 2  # pixels
+
+# A larger title bar than the default theme's, to see that the offset is not a constant.
+TALL_TITLE_CONFIG = """<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <theme>
+    <font place="ActiveWindow"><name>DejaVu Sans</name><size>22</size></font>
+    <font place="InactiveWindow"><name>DejaVu Sans</name><size>22</size></font>
+  </theme>
+</openbox_config>
+"""
+
+# locale -> the starting payment as shown and the first click's result line
+FIRST_CLICK = {
+    "C.UTF-8": ("617.17", "IRR = 12.000%, when NPV = 60000.239"),
+    "de_DE.UTF-8": ("617,17", "IRR = 12,000%, when NPV = 60000,239"),
+    "fr_FR.UTF-8": ("617,17", "IRR = 12,000%, when NPV = 60000,239"),
+}
+
+
+class App(e2e.Pellucor):
+    """The program started in a given locale; remembers where its window was seen."""
+
+    def __init__(self, session, exe, lang):
+        self.s = session
+        self.log = open(os.path.join(session.workdir, f"pellucor-{lang}.log"), "w")
+        self.proc = session.spawn([exe], env=session.env(LC_ALL=lang, LANG=lang),
+                                  stdout=self.log, stderr=self.log)
+        # Sample the position from the first moment the window is visible, so a later move
+        # (a visible jump) is seen.
+        self.positions = []
+        found = session.wait_for("the main window", lambda: session.visible_windows("Pellucor"), self.proc)
+        check(len(found) == 1, f"expected one window titled Pellucor, found {len(found)}")
+        self.window = found[0]
+        deadline = time.monotonic() + 1.5
+        while time.monotonic() < deadline:
+            self.positions.append(client_position(session, self.window))
+        session.xdo("windowfocus", "--sync", self.window)
+
+
+def client_position(session, window):
+    info = session.run("xwininfo", "-id", window)
+    fields = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
+    return (int(fields["Absolute upper-left X"]), int(fields["Absolute upper-left Y"]),
+            int(fields["Width"]), int(fields["Height"]))
+
+
+def frame_extents(session, window):
+    out = session.run("xprop", "-id", window, "_NET_FRAME_EXTENTS", check_rc=False)
+    if "=" not in out:
+        return None
+    left, right, top, bottom = (int(v) for v in out.split("=", 1)[1].split(","))
+    return left, right, top, bottom
+
+
+def screen_size(session):
+    info = session.run("xwininfo", "-root")
+    fields = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
+    return int(fields["Width"]), int(fields["Height"])
+
+
+def start_window_manager(session, config=None):
+    argv = ["openbox", "--sm-disable"]
+    if config:
+        argv += ["--config-file", config]
+    wm = session.spawn(argv, env=session.env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    session.wait_for("the window manager",
+                     lambda: "window id" in session.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK",
+                                                        check_rc=False), wm)
+    return wm
+
+
+def stop(proc):
+    proc.terminate()
+    try:
+        proc.wait(5)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+
+
+def centred(session, app, label):
+    extents = session.wait_for("the frame extents", lambda: frame_extents(session, app.window), app.proc)
+    left, right, top, bottom = extents
+    check(top > 5, f"{label}: no title bar around the window (extents {extents})")
+    x, y, width, height = client_position(session, app.window)
+    frame_x, frame_y = x - left, y - top
+    frame_w, frame_h = width + left + right, height + top + bottom
+    screen_w, screen_h = screen_size(session)
+    off_x = frame_x - (screen_w - frame_w) / 2
+    off_y = frame_y - (screen_h - frame_h) / 2
+    print(f"{label}: frame {frame_w} x {frame_h} at {frame_x}, {frame_y}; title bar {top} px; "
+          f"off centre by {off_x:+.1f}, {off_y:+.1f}")
+    check(abs(off_x) <= TOLERANCE and abs(off_y) <= TOLERANCE,
+          f"{label}: the frame is {off_x:+.1f}, {off_y:+.1f} px off centre")
+    moved = sorted(set(app.positions))
+    check(moved == [(x, y, width, height)], f"{label}: the window moved after it appeared: {moved}")
+
+
+def first_click(session, app, lang):
+    payment, expected = FIRST_CLICK[lang]
+    app.copied("60000")  # focus in the first field, its text selected
+    app.key("Tab", "Tab")
+    app.copied(payment)
+    app.click("cmdCalculate")
+    app.copied(expected)
+    print(f"{lang}: first click gives {expected!r}")
+
+
+def to_clipboard(session, text, selection="clipboard"):
+    # xclip stays as the selection's owner until another takes it or the display ends.
+    subprocess.run(["xclip", "-selection", selection], input=text, text=True, env=session.env(),
+                   timeout=e2e.PATIENCE, check=True)
+
+
+def pasted_figures(session, app):
+    expected = FIRST_CLICK["fr_FR.UTF-8"][1]
+    # Copied from a spreadsheet cell: grouped with a narrow no-break space, ending in a line
+    # break, which the field must not keep (the whole text, copied back, shows what it holds).
+    for name, text in (("txtNPV", "60\u202f000\r\n"), ("txtPMT", "617,17\n")):
+        to_clipboard(session, text)
+        app.click(name)
+        app.key("ctrl+v")
+        app.key("ctrl+a")
+        app.copied(text.rstrip())
+    # The duration emptied, then pasted with the middle button from the primary selection.
+    app.click("txtDuration")
+    app.key("BackSpace")
+    to_clipboard(session, "360\r\n", "primary")
+    x, y = e2e.centre("txtDuration")
+    session.xdo("mousemove", "--window", app.window, str(x), str(y), "click", "2")
+    app.key("ctrl+a")
+    app.copied("360")
+    app.click("cmdCalculate")
+    app.copied(expected)
+    # Typed with the ordinary space between the groups.
+    app.click("txtNPV")
+    app.type("60 000")
+    app.click("cmdCalculate")
+    app.copied(expected)
+    print("fr_FR.UTF-8: pasted '60\\u202f000\\r\\n', '617,17\\n' and, with the middle button, '360\\r\\n';"
+          f" typed '60 000': {expected!r}")
+
+
+def run(session, exe):
+    session.start_xvfb()
+    wm = start_window_manager(session)
+
+    app = App(session, exe, "C.UTF-8")
+    centred(session, app, "default title bar")
+    first_click(session, app, "C.UTF-8")
+    app.close()
+
+    for lang in LOCALES:
+        app = App(session, exe, lang)
+        first_click(session, app, lang)
+        if lang.startswith("fr"):
+            pasted_figures(session, app)
+        app.close()
+
+    stop(wm)
+    config = os.path.join(session.workdir, "tall-title.xml")
+    with open(config, "w") as f:
+        f.write(TALL_TITLE_CONFIG)
+    start_window_manager(session, config)
+    app = App(session, exe, "de_DE.UTF-8")
+    centred(session, app, "tall title bar")
+    app.close()
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("executable")
+    parser.add_argument("--keep", help="directory to keep logs in")
+    args = parser.parse_args()
+
+    missing = [t for t in TOOLS if shutil.which(t) is None]
+    if missing:
+        print("SKIP: missing tools:", ", ".join(missing), "(packages xvfb openbox xdotool xclip x11-utils)")
+        return e2e.SKIP
+    have = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout.lower().replace("-", "")
+    absent = [l for l in LOCALES if l.lower().replace("-", "") not in have.split()]
+    if absent:
+        print("SKIP: locales not generated:", ", ".join(absent), "(run scripts/install-deps.sh test)")
+        return e2e.SKIP
+
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    workdir = args.keep or tempfile.mkdtemp(prefix="pellucor-desktop-")
+    os.makedirs(workdir, exist_ok=True)
+    try:
+        with e2e.Session(workdir) as session:
+            run(session, args.executable)
+    except Failure as failure:
+        print("FAIL:", failure)
+        for name in sorted(os.listdir(workdir)):
+            if name.endswith(".log"):
+                with open(os.path.join(workdir, name)) as log:
+                    text = log.read().strip()
+                if text:
+                    print(f"--- {name}\n{text}")
+        return 1
+    finally:
+        if not args.keep:
+            shutil.rmtree(workdir, ignore_errors=True)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
