@@ -402,12 +402,22 @@ class Pellucor:
         return None
 
     def top_levels(self):
+        """The program's windows with their roles; one that closes while it is looked at is left out."""
+        from gi.repository import GLib
         self.app.clear_cache()
-        return [self.app.get_child_at_index(i) for i in range(self.app.get_child_count())]
+        windows = []
+        for i in range(self.app.get_child_count()):
+            try:
+                window = self.app.get_child_at_index(i)
+                if window is not None:
+                    windows.append((window, window.get_role_name()))
+            except GLib.GError:
+                pass
+        return windows
 
     def top_level(self, accept):
-        for window in self.top_levels():
-            if window is not None and accept(window):
+        for window, _ in self.top_levels():
+            if accept(window):
                 return window
         return None
 
@@ -469,7 +479,7 @@ class Pellucor:
         return r.start_offset, r.end_offset
 
     def boxes(self):
-        return [w for w in self.top_levels() if w is not None and w.get_role_name() in ("alert", "dialog")]
+        return [window for window, role in self.top_levels() if role in ("alert", "dialog")]
 
     def box(self, what):
         boxes = wait_for(what, self.boxes, self.proc)
