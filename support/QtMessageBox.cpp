@@ -1,5 +1,7 @@
 #include "QtMessageBox.h"
 
+#include "AppError.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -75,6 +77,7 @@ int ShowMessageBox(QWidget* parent, const QString& text, int style) {
 }
 
 int QtMessageBoxHost::MsgBox(const std::string& text, int style) {
+    if (owned_ && (!parent_ || !parent_->isVisible())) throw AppError::InvalidCall();
     return ShowMessageBox(parent_, QString::fromStdString(text), style);
 }
 

@@ -14,7 +14,8 @@ namespace pellucor::testing {
 
 class OpenerStub {
 public:
-    // behaviour: an exit code, "hang" (keeps running) or "crash" (killed by a signal).
+    // behaviour: an exit code, "after SECONDS CODE" (exits with CODE that much later), "hang"
+    // (keeps running) or "crash" (killed by a signal).
     explicit OpenerStub(const std::string& behaviour);
     ~OpenerStub();
     OpenerStub(const OpenerStub&) = delete;
