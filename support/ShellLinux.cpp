@@ -104,6 +104,7 @@ public:
           done_(std::move(done)) {
         connect(&notifier_, &QSocketNotifier::activated, this, &OpenerWatch::Exited);
         grace_.setSingleShot(true);
+        grace_.setTimerType(Qt::PreciseTimer);  // a coarse timer may end the grace period early
         connect(&grace_, &QTimer::timeout, this, [this] { Finish(ShellResult::Opened); });
         grace_.start(grace);
     }
