@@ -21,6 +21,8 @@ public:
     OpenerStub(const OpenerStub&) = delete;
     OpenerStub& operator=(const OpenerStub&) = delete;
 
+    // For the openers started from now on.
+    void SetBehaviour(const std::string& behaviour);
     bool WasStarted() const;
     std::vector<std::string> Arguments() const;
     // Waits (boundedly) for the stub to report its pid.
