@@ -190,6 +190,22 @@ INSTANTIATE_TEST_SUITE_P(
                       Row{"SlowRuns30s", "after 30 4", {{B::Ok}}, true, false, false, 10, true}),
     [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 
+// A second click while the first request waits is a request of its own: each failure brings
+// its own offer, once.
+TEST(Help, OverlappingRequestsEndOnceEach) {
+    ClipboardGuard clipboard;
+    OpenerStub stub("after 1 4");
+    BoxAnswerer answerer({{B::Ok}, {B::Ok}, {B::No}, {B::No}});
+    int finished = 0;
+    OpenWebPage(HelpPageAddress, 0, true, [&finished] { ++finished; });
+    OpenWebPage(HelpPageAddress, 0, true, [&finished] { ++finished; });
+    ASSERT_TRUE(WaitUntil([&] { return finished == 2; }));
+    WaitUntil([] { return false; }, std::chrono::milliseconds(300));
+    EXPECT_EQ(finished, 2);
+    EXPECT_EQ(answerer.seen.size(), 4u);
+    EXPECT_EQ(answerer.unexpected, 0);
+}
+
 struct ChooserRow {
     const char* name;
     PortalBehaviour portal;
