@@ -1,6 +1,8 @@
 #pragma once
 // The XDG desktop portal's application chooser, reached over the D-Bus session bus.
 
+#include "Shell.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -14,9 +16,12 @@ namespace pellucor {
 QString PortalParentWindow(std::int32_t ownerWindow, const QString& platformName);
 QString PortalParentWindow(std::int32_t ownerWindow);
 
-// Asks the portal to let the user choose the program for the address, and answers in the
-// execute service's codes. Fails at once, without waiting, where there is no session bus or
-// no portal service is running or activatable. The chooser itself runs on without us.
-std::int32_t AskPortalToChoose(const QString& parentWindow, const std::string& address, int timeoutMs = 5000);
+// Asks the portal to let the user choose the program for the address, and returns at once.
+// The outcome comes to done from the event loop, in the execute service's codes: failure when
+// there is no session bus or no portal, or the portal refuses or does not answer within
+// timeoutMs; Cancelled when the user dismisses the chooser; success once a program was chosen.
+// Nothing comes while the chooser stays open.
+void AskPortalToChoose(const QString& parentWindow, const std::string& address, ShellDone done,
+                       int timeoutMs = 25000);
 
 }  // namespace pellucor

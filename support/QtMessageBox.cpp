@@ -1,9 +1,13 @@
 #include "QtMessageBox.h"
 
+#include "AppError.h"
+
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -38,6 +42,17 @@ QMessageBox::Icon IconFor(int style) {
     }
 }
 
+// Each box's buttons would draw fresh copies of the style's icons, which Qt's pixmap cache keeps
+// under new keys until it holds 10 MB: memory grows with every box for a long while. The
+// first copy of each button's icon is drawn for every box instead.
+void ShareButtonIcon(QMessageBox& box, QMessageBox::StandardButton button) {
+    static std::map<QMessageBox::StandardButton, QIcon> shared;
+    QAbstractButton* shown = box.button(button);
+    if (!shown || shown->icon().isNull()) return;
+    const auto [first, inserted] = shared.try_emplace(button, shown->icon());
+    if (!inserted) shown->setIcon(first->second);
+}
+
 }  // namespace
 
 int ShowMessageBox(QWidget* parent, const QString& text, int style) {
@@ -53,6 +68,7 @@ int ShowMessageBox(QWidget* parent, const QString& text, int style) {
     int cancelAnswer = buttons.front().second;
     for (const auto& [button, answer] : buttons) {
         box.addButton(button);
+        ShareButtonIcon(box, button);
         if (answer == MsgBoxAnswer::Cancel)
             cancelAnswer = answer;
     }
@@ -75,6 +91,7 @@ int ShowMessageBox(QWidget* parent, const QString& text, int style) {
 }
 
 int QtMessageBoxHost::MsgBox(const std::string& text, int style) {
+    if (owned_ && (!parent_ || !parent_->isVisible())) throw AppError::InvalidCall();
     return ShowMessageBox(parent_, QString::fromStdString(text), style);
 }
 

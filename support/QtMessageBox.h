@@ -2,9 +2,9 @@
 
 #include "MessageBoxHost.h"
 
+#include <QPointer>
 #include <QString>
-
-class QWidget;
+#include <QWidget>
 
 namespace pellucor {
 
@@ -13,13 +13,16 @@ namespace pellucor {
 // its close button answers Cancel where the box has a Cancel button.
 int ShowMessageBox(QWidget* parent, const QString& text, int style);
 
+// Boxes owned by a window. Once that window is closed a box would stand alone, so showing
+// one fails instead.
 class QtMessageBoxHost : public MessageBoxHost {
 public:
-    explicit QtMessageBoxHost(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit QtMessageBoxHost(QWidget* parent = nullptr) : parent_(parent), owned_(parent != nullptr) {}
     int MsgBox(const std::string& text, int style) override;
 
 private:
-    QWidget* parent_;
+    QPointer<QWidget> parent_;
+    bool owned_;
 };
 
 }  // namespace pellucor

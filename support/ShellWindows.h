@@ -8,10 +8,11 @@ namespace pellucor {
 
 class ShellWindows : public Shell {
 public:
-    std::int32_t Execute(std::int32_t ownerWindow, const std::optional<std::string>& verb, const std::string& file,
-                         const std::string& parameters, const std::string& directory,
-                         std::int32_t showCommand) override;
-    std::int32_t ExecuteOpenWith(std::int32_t ownerWindow, const std::string& file) override;
+    // The execute service answers at once, so both call their completion before returning.
+    void Execute(std::int32_t ownerWindow, const std::optional<std::string>& verb, const std::string& file,
+                 const std::string& parameters, const std::string& directory, std::int32_t showCommand,
+                 ShellDone done) override;
+    void ExecuteOpenWith(std::int32_t ownerWindow, const std::string& file, ShellDone done) override;
 };
 
 }  // namespace pellucor

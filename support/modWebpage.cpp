@@ -2,6 +2,8 @@
 
 #include "modShellExecute.h"
 
+#include <utility>
+
 namespace pellucor {
 
 namespace {
@@ -16,24 +18,7 @@ std::string FallbackText(const std::string& address) {
            address + "\r\n\r\nDo you want to copy the above address on the clipboard?";
 }
 
-}  // namespace
-
-void OpenWebPage(MessageBoxHost& boxes, Shell& shell, Clipboard& clipboard, const std::string& address,
-                 std::int32_t ownerWindow, bool confirm) noexcept {
-    if (confirm) {
-        try {
-            if (boxes.MsgBox(ConfirmText(address), MsgBoxStyle::OkCancel) == MsgBoxAnswer::Cancel) return;
-        } catch (...) {
-        }
-    }
-
-    bool opened = false;
-    try {
-        opened = ShellOpen(shell, address, ownerWindow, std::nullopt, ShowCommand::Normal, std::string());
-    } catch (...) {
-    }
-    if (opened) return;
-
+void OfferToCopy(MessageBoxHost& boxes, Clipboard& clipboard, const std::string& address) noexcept {
     // A box that could not be shown gave no answer, so the clipboard is left alone.
     int answer = MsgBoxAnswer::Cancel;
     try {
@@ -48,6 +33,43 @@ void OpenWebPage(MessageBoxHost& boxes, Shell& shell, Clipboard& clipboard, cons
     try {
         clipboard.SetText(address);
     } catch (...) {
+    }
+}
+
+void Notify(const std::function<void()>& finished) noexcept {
+    try {
+        if (finished) finished();
+    } catch (...) {
+    }
+}
+
+}  // namespace
+
+void OpenWebPage(MessageBoxHost& boxes, Shell& shell, Clipboard& clipboard, const std::string& address,
+                 std::int32_t ownerWindow, bool confirm, std::function<void()> finished) noexcept {
+    if (confirm) {
+        try {
+            if (boxes.MsgBox(ConfirmText(address), MsgBoxStyle::OkCancel) == MsgBoxAnswer::Cancel) {
+                Notify(finished);
+                return;
+            }
+        } catch (...) {
+        }
+    }
+
+    try {
+        const OpenDone outcome = CalledOnce([&boxes, &clipboard, address, finished](bool opened) {
+            if (!opened) OfferToCopy(boxes, clipboard, address);
+            Notify(finished);
+        });
+        try {
+            ShellOpen(shell, address, ownerWindow, std::nullopt, ShowCommand::Normal, std::string(), outcome);
+        } catch (...) {
+            outcome(false);
+        }
+    } catch (...) {
+        // Out of memory before anything started: the request ends here.
+        Notify(finished);
     }
 }
 

@@ -5,18 +5,23 @@
 #include "Shell.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace pellucor {
 
-// Asks for consent (when confirm is true), opens the address through the shell, and when that
-// fails offers to copy the address to the clipboard. Never throws and never reports an error:
-// a failing step is skipped.
+// Asks for consent (when confirm is true), starts opening the address through the shell and
+// returns without waiting for it; when the shell later reports failure, offers to copy the
+// address to the clipboard. Never throws and never reports an error: a failing step is
+// skipped. boxes, shell and clipboard must outlive the request: until finished is called, once,
+// at its end (never, while a chooser the user leaves open has not answered).
 void OpenWebPage(MessageBoxHost& boxes, Shell& shell, Clipboard& clipboard, const std::string& address,
-                 std::int32_t ownerWindow, bool confirm) noexcept;
+                 std::int32_t ownerWindow, bool confirm, std::function<void()> finished = {}) noexcept;
 
 // The same on the running desktop: Qt message boxes owned by the window with that handle (or
-// none when it is 0), the system shell and the system clipboard. Defined in pellucor_support.
-void OpenWebPage(const std::string& address, std::int32_t ownerWindow, bool confirm) noexcept;
+// none when it is 0; none at all once that window has closed), the system shell and the
+// system clipboard, kept alive by the request itself. Defined in pellucor_support.
+void OpenWebPage(const std::string& address, std::int32_t ownerWindow, bool confirm,
+                 std::function<void()> finished = {}) noexcept;
 
 }  // namespace pellucor

@@ -7,6 +7,9 @@
 
 #include <QWidget>
 
+#include <memory>
+#include <utility>
+
 namespace pellucor {
 
 namespace {
@@ -20,15 +23,25 @@ WId WindowId(std::int32_t ownerWindow) {
 #endif
 }
 
+// What one request uses; it lives as long as the request does.
+struct DesktopServices {
+    explicit DesktopServices(QWidget* owner) : boxes(owner), shell(MakeSystemShell()) {}
+    QtMessageBoxHost boxes;
+    QtClipboard clipboard;
+    std::unique_ptr<Shell> shell;
+};
+
 }  // namespace
 
-void OpenWebPage(const std::string& address, std::int32_t ownerWindow, bool confirm) noexcept {
+void OpenWebPage(const std::string& address, std::int32_t ownerWindow, bool confirm,
+                 std::function<void()> finished) noexcept {
     try {
         QWidget* owner = ownerWindow != 0 ? QWidget::find(WindowId(ownerWindow)) : nullptr;
-        QtMessageBoxHost boxes(owner);
-        QtClipboard clipboard;
-        const std::unique_ptr<Shell> shell = MakeSystemShell();
-        OpenWebPage(boxes, *shell, clipboard, address, ownerWindow, confirm);
+        auto services = std::make_shared<DesktopServices>(owner);
+        OpenWebPage(services->boxes, *services->shell, services->clipboard, address, ownerWindow, confirm,
+                    [services, finished = std::move(finished)] {
+                        if (finished) finished();
+                    });
     } catch (...) {
         // Nothing of the help path is ever reported to the user as an error.
     }

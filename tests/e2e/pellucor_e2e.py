@@ -33,6 +33,7 @@ CONTROLS = {  # left, top, width, height in twips, in the container's coordinate
     "txtClosingCost": (FRAME1, 5520, 1680, 2175, 285),
     "cmdCalculate": (FRAME4, 240, 240, 1575, 735),
     "txtResult": (FRAME3, 120, 360, 9825, 495),
+    "cmdHelp": (FRAME4, 240, 1200, 1575, 495),
 }
 INPUTS = ["txtNPV", "txtDuration", "txtPMT", "txtClosingCost"]
 
@@ -48,6 +49,16 @@ ROWS = [
 # After the last row: NPV 1300 with a bad duration, then the duration corrected to 12.
 CORRECTED = ("1300", "12", "IRR = 0.001%, when NPV = 1199.994")
 INITIAL_RESULT = "IRR = 12.000%, when NPV = 60000.239"
+HELP_ADDRESS = "https://pellucor.org/library/pellucor/"
+
+# A stand-in for the desktop's opener: records its pid, then sleeps and exits as told.
+OPENER = """#!/bin/sh
+dir=$(dirname "$0")
+echo $$ >> "$dir/started"
+read -r seconds code < "$dir/behaviour"
+sleep "$seconds"
+exit "$code"
+"""
 
 
 class Failure(Exception):
@@ -200,9 +211,11 @@ class Session:
 class Pellucor:
     """One running instance of the program and its main window."""
 
-    def __init__(self, session, exe, scale=None):
+    def __init__(self, session, exe, scale=None, extra=None):
         self.s = session
-        extra = {"QT_SCALE_FACTOR": str(scale)} if scale else {}
+        extra = dict(extra or {})
+        if scale:
+            extra["QT_SCALE_FACTOR"] = str(scale)
         self.log = open(os.path.join(session.workdir, f"pellucor-{scale or 1}.log"), "w")
         self.proc = session.spawn([exe], env=session.env(**extra), stdout=self.log, stderr=self.log)
         found = session.wait_for("the main window", lambda: session.visible_windows("Pellucor"), self.proc)
@@ -321,6 +334,71 @@ def scaled_session(session, exe, reference):
     app.close()
 
 
+def process_alive(pid):
+    try:
+        with open(f"/proc/{pid}/stat") as stat:
+            return stat.read().rsplit(")", 1)[1].split()[0] != "Z"
+    except FileNotFoundError:
+        return False
+
+
+def help_session(session, exe):
+    """Online Help through a slow opener: the window answers while the opener runs, its late
+    failure brings the offer to copy the address, and closing the window while a request is
+    pending ends the program at once, leaving the opener running."""
+    bindir = os.path.join(session.workdir, "opener")
+    os.makedirs(bindir, exist_ok=True)
+    opener = os.path.join(bindir, "xdg-open")
+    with open(opener, "w") as f:
+        f.write(OPENER)
+    os.chmod(opener, 0o755)
+    started = os.path.join(bindir, "started")
+
+    def behave(seconds, code):
+        with open(os.path.join(bindir, "behaviour"), "w") as f:
+            f.write(f"{seconds} {code}\n")
+
+    def openers():
+        try:
+            with open(started) as f:
+                return [int(line) for line in f if line.strip()]
+        except FileNotFoundError:
+            return []
+
+    def ask_for_help(app):
+        count = len(openers())
+        app.click("cmdHelp")
+        boxes = session.wait_for("the confirmation box", app.boxes, app.proc)
+        session.xdo("windowfocus", "--sync", boxes[0])
+        app.key("Return")
+        session.wait_for("the opener to start", lambda: len(openers()) > count, app.proc)
+        return openers()[-1]
+
+    no_bus = "unix:path=" + os.path.join(session.workdir, "no-session-bus")
+    app = Pellucor(session, exe, extra={"PATH": bindir + os.pathsep + os.environ.get("PATH", ""),
+                                        "DBUS_SESSION_BUS_ADDRESS": no_bus})
+    behave(4, 4)
+    pid = ask_for_help(app)
+    session.wait_for("the confirmation box to close", lambda: not app.boxes(), app.proc)
+    session.xdo("windowfocus", "--sync", app.window)
+    app.click("txtNPV")
+    app.copied("60000")
+    check(process_alive(pid), "the opener ended before the window was tried; make it slower")
+    print("help: the window answered while the opener ran")
+    boxes = session.wait_for("the offer to copy the address", app.boxes, app.proc)
+    session.xdo("windowfocus", "--sync", boxes[0])
+    app.key("Return")
+    session.wait_for("the clipboard to hold the address", lambda: session.clipboard() == HELP_ADDRESS, app.proc)
+    print("help: the opener's late failure offered the address, and Yes copied it")
+
+    behave(30, 0)
+    pid = ask_for_help(app)
+    app.close()
+    check(process_alive(pid), "the opener did not survive the program")
+    os.killpg(pid, signal.SIGTERM)  # it leads a session of its own, with the sleep it waits on
+    print("help: closed while a request was pending: status 0, the opener left running")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("executable")
@@ -341,6 +419,7 @@ def main():
             session.start_xvfb()
             reference = user_session(session, args.executable)
             scaled_session(session, args.executable, reference)
+            help_session(session, args.executable)
     except Failure as failure:
         print("FAIL:", failure)
         for name in sorted(os.listdir(workdir)):

@@ -1,6 +1,7 @@
 #pragma once
 // Stands in for the desktop portal's OpenURI interface on a private session bus, and keeps
-// what it was asked.
+// what it was asked. Like the real portal it answers the call with a request handle and the
+// user's choice later, in the request's Response signal.
 
 #include <QDBusContext>
 #include <QDBusObjectPath>
@@ -19,19 +20,25 @@ struct PortalRequest {
     QVariantMap options;
 };
 
+struct PortalBehaviour {
+    bool accepts = true;           // false: the call itself fails
+    int replyDelayMs = 0;          // a slow portal
+    std::optional<uint> response;  // the Response signal's code; none: the chooser stays open
+};
+
 class FakePortal : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.OpenURI")
 
 public:
-    explicit FakePortal(bool accepts) : accepts_(accepts) {}
+    explicit FakePortal(PortalBehaviour behaviour) : behaviour_(behaviour) {}
     std::optional<PortalRequest> Received() const;
 
 public Q_SLOTS:
     QDBusObjectPath OpenURI(const QString& parent_window, const QString& uri, const QVariantMap& options);
 
 private:
-    bool accepts_;
+    PortalBehaviour behaviour_;
     mutable std::mutex mutex_;
     std::optional<PortalRequest> received_;
 };

@@ -1,5 +1,6 @@
 #pragma once
-// A shell that answers from a script, one outcome per call, and records what it was asked.
+// A shell that answers from a script, one outcome per call, at once, as the Windows shell does,
+// and records what it was asked.
 
 #include "Shell.h"
 
@@ -29,16 +30,16 @@ class FakeShell : public Shell {
 public:
     explicit FakeShell(std::deque<std::int32_t> script) : script_(std::move(script)) {}
 
-    std::int32_t Execute(std::int32_t owner, const std::optional<std::string>& verb, const std::string& file,
-                         const std::string& parameters, const std::string& directory,
-                         std::int32_t showCommand) override {
+    void Execute(std::int32_t owner, const std::optional<std::string>& verb, const std::string& file,
+                 const std::string& parameters, const std::string& directory, std::int32_t showCommand,
+                 ShellDone done) override {
         calls.push_back({false, owner, verb, file, parameters, directory, showCommand});
-        return Next();
+        done(Next());
     }
 
-    std::int32_t ExecuteOpenWith(std::int32_t owner, const std::string& file) override {
+    void ExecuteOpenWith(std::int32_t owner, const std::string& file, ShellDone done) override {
         calls.push_back({true, owner, std::nullopt, file, {}, {}, 0});
-        return Next();
+        done(Next());
     }
 
     std::vector<ShellCall> calls;

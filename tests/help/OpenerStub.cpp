@@ -17,7 +17,7 @@ OpenerStub::OpenerStub(const std::string& behaviour) {
     std::string pattern = (std::filesystem::temp_directory_path() / "pellucor-opener-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create the stub directory");
     dir_ = pattern;
-    std::ofstream(dir_ / "behaviour") << behaviour << '\n';
+    SetBehaviour(behaviour);
     if (const char* old = std::getenv(Variable)) previous_ = old;
     setenv(Variable, dir_.c_str(), 1);
 }
@@ -29,6 +29,12 @@ OpenerStub::~OpenerStub() {
         unsetenv(Variable);
     std::error_code ignored;
     std::filesystem::remove_all(dir_, ignored);
+}
+
+void OpenerStub::SetBehaviour(const std::string& behaviour) {
+    // Replaced whole, so that an opener starting meanwhile reads the old or the new line.
+    std::ofstream(dir_ / "behaviour.part") << behaviour << '\n';
+    std::filesystem::rename(dir_ / "behaviour.part", dir_ / "behaviour");
 }
 
 bool OpenerStub::WasStarted() const {

@@ -14,12 +14,15 @@ namespace pellucor::testing {
 
 class OpenerStub {
 public:
-    // behaviour: an exit code, "hang" (keeps running) or "crash" (killed by a signal).
+    // behaviour: an exit code, "after SECONDS CODE" (exits with CODE that much later), "hang"
+    // (keeps running) or "crash" (killed by a signal).
     explicit OpenerStub(const std::string& behaviour);
     ~OpenerStub();
     OpenerStub(const OpenerStub&) = delete;
     OpenerStub& operator=(const OpenerStub&) = delete;
 
+    // For the openers started from now on.
+    void SetBehaviour(const std::string& behaviour);
     bool WasStarted() const;
     std::vector<std::string> Arguments() const;
     // Waits (boundedly) for the stub to report its pid.

@@ -1,20 +1,28 @@
 // The application chooser through the desktop portal. The tests named PrivateBus run on a bus
 // of their own (see CMakeLists.txt); the others find no session bus at all.
 
+#include "Await.h"
 #include "DesktopPortal.h"
-#include "FakePortal.h"
+#include "PortalOnBus.h"
 #include "ShellLinux.h"
 #include "modShellExecute.h"
 
 #include <QDBusConnection>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
 namespace pellucor {
 namespace {
 
-using testing::FakePortal;
+using testing::Await;
+using testing::PortalBehaviour;
+using testing::PortalOnBus;
+
+std::optional<std::int32_t> Choose(const QString& parent, const std::string& address,
+                                   std::chrono::milliseconds patience = std::chrono::seconds(60)) {
+    return Await<std::int32_t>(
+        [&](ShellDone done) { AskPortalToChoose(parent, address, std::move(done), 60000); }, patience);
+}
 
 struct ParentRow {
     const char* name;
@@ -43,53 +51,36 @@ INSTANTIATE_TEST_SUITE_P(Portal, PortalParent,
                          [](const ::testing::TestParamInfo<ParentRow>& info) { return std::string(info.param.name); });
 
 TEST(Portal, NoSessionBusFailsAndTheChooserReportsFailure) {
-    EXPECT_LE(AskPortalToChoose(QStringLiteral("x11:1"), "https://example.org/", 60000), 32);
+    EXPECT_LE(Choose(QStringLiteral("x11:1"), "https://example.org/").value_or(99), 32);
     ShellLinux shell;
-    EXPECT_FALSE(OpenWithDialog(shell, "https://example.org/", 0));
+    EXPECT_EQ(Await<bool>([&](OpenDone done) { OpenWithDialog(shell, "https://example.org/", 0, std::move(done)); }),
+              false);
 }
 
-// The fake portal answers from a thread and a bus connection of its own, as a separate
-// process would, so that the blocking call under test is not waiting on itself.
-class PortalOnBus {
-public:
-    explicit PortalOnBus(bool accepts)
-        : portal_(accepts), bus_(QDBusConnection::connectToBus(QDBusConnection::SessionBus, Name)) {
-        portal_.moveToThread(&thread_);
-        thread_.start();
-        registered_ = bus_.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &portal_,
-                                          QDBusConnection::ExportAllSlots) &&
-                      bus_.registerService(QStringLiteral("org.freedesktop.portal.Desktop"));
-    }
-    ~PortalOnBus() {
-        bus_.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop"));
-        bus_.unregisterObject(QStringLiteral("/org/freedesktop/portal/desktop"));
-        QDBusConnection::disconnectFromBus(Name);
-        thread_.quit();
-        thread_.wait();
-    }
-    bool Registered() const { return registered_; }
-    const FakePortal& Portal() const { return portal_; }
-
-private:
-    static inline const QString Name = QStringLiteral("pellucor-fake-portal");
-    QThread thread_;
-    FakePortal portal_;
-    QDBusConnection bus_;
-    bool registered_ = false;
+struct ChooserRow {
+    const char* name;
+    bool portalRunning;
+    PortalBehaviour behaviour;
+    std::int32_t expected;
 };
 
-TEST(PrivateBus, NoPortalServiceFails) {
-    ASSERT_TRUE(QDBusConnection::sessionBus().isConnected());
-    EXPECT_LE(AskPortalToChoose(QStringLiteral("x11:1"), "https://example.org/", 60000), 32);
+void PrintTo(const ChooserRow& row, std::ostream* os) {
+    *os << row.name;
 }
 
-TEST(PrivateBus, PortalGetsParentAddressAndAsk) {
-    PortalOnBus bus(true);
-    ASSERT_TRUE(bus.Registered());
+class PrivateBusChooser : public ::testing::TestWithParam<ChooserRow> {};
 
-    EXPECT_GT(AskPortalToChoose(QStringLiteral("x11:4a00007"), "https://pellucor.org/a b?c=d&e", 60000), 32);
-
-    const auto request = bus.Portal().Received();
+TEST_P(PrivateBusChooser, AnswersInExecuteCodes) {
+    const ChooserRow& row = GetParam();
+    ASSERT_TRUE(QDBusConnection::sessionBus().isConnected());
+    std::optional<PortalOnBus> portal;
+    if (row.portalRunning) {
+        portal.emplace(row.behaviour);
+        ASSERT_TRUE(portal->Registered());
+    }
+    EXPECT_EQ(Choose(QStringLiteral("x11:4a00007"), "https://pellucor.org/a b?c=d&e"), row.expected);
+    if (!portal) return;
+    const auto request = portal->Portal().Received();
     ASSERT_TRUE(request.has_value());
     EXPECT_EQ(request->parentWindow, QStringLiteral("x11:4a00007"));
     EXPECT_EQ(request->uri, QStringLiteral("https://pellucor.org/a b?c=d&e"));
@@ -98,11 +89,20 @@ TEST(PrivateBus, PortalGetsParentAddressAndAsk) {
     EXPECT_TRUE(request->options.value(QStringLiteral("ask")).toBool());
 }
 
-TEST(PrivateBus, PortalRefusalFails) {
-    PortalOnBus bus(false);
-    ASSERT_TRUE(bus.Registered());
-    EXPECT_LE(AskPortalToChoose(QStringLiteral(""), "https://example.org/", 60000), 32);
-    EXPECT_TRUE(bus.Portal().Received().has_value());
+INSTANTIATE_TEST_SUITE_P(
+    PrivateBus, PrivateBusChooser,
+    ::testing::Values(ChooserRow{"NoPortalService", false, {}, ShellResult::Failed},
+                      ChooserRow{"Refused", true, {false, 0, 0u}, ShellResult::Failed},
+                      ChooserRow{"ProgramChosen", true, {true, 0, 0u}, ShellResult::Opened},
+                      ChooserRow{"UserCancelled", true, {true, 0, 1u}, ShellResult::Cancelled},
+                      ChooserRow{"ChooserFailed", true, {true, 0, 2u}, ShellResult::Failed}),
+    [](const ::testing::TestParamInfo<ChooserRow>& info) { return std::string(info.param.name); });
+
+TEST(PrivateBus, NothingComesWhileTheChooserStaysOpen) {
+    PortalOnBus portal({true, 0, std::nullopt});
+    ASSERT_TRUE(portal.Registered());
+    EXPECT_FALSE(Choose(QString(), "https://example.org/", std::chrono::milliseconds(500)).has_value());
+    EXPECT_TRUE(portal.Portal().Received().has_value());
 }
 
 }  // namespace

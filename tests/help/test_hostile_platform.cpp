@@ -4,6 +4,7 @@
 // that, a case skips rather than test the wrong thing. Whatever is missing, the user reaches
 // the fallback box and the address can be copied.
 
+#include "Await.h"
 #include "BoxAnswerer.h"
 #include "DesktopPortal.h"
 #include "HelpPage.h"
@@ -41,7 +42,9 @@ QString ClipboardText() {
 // Confirms, then answers the fallback box with Yes; true when exactly those two boxes came.
 void OpenAndCopy() {
     BoxAnswerer answerer({{B::Ok}, {B::Yes}});
-    OpenWebPage(HelpPageAddress, 0, true);
+    bool finished = false;
+    OpenWebPage(HelpPageAddress, 0, true, [&finished] { finished = true; });
+    ASSERT_TRUE(testing::WaitUntil([&] { return finished; }));
     EXPECT_EQ(answerer.unexpected, 0);
     ASSERT_EQ(answerer.seen.size(), 2u);
     EXPECT_EQ(answerer.seen[1].icon, QMessageBox::Question) << "the second box is not the fallback";
@@ -68,7 +71,10 @@ TEST(HostilePlatform, NoSessionBus) {
     OpenAndCopy();
     EXPECT_TRUE(stub.WasStarted());
     EXPECT_EQ(ClipboardText(), Address);
-    EXPECT_LE(AskPortalToChoose(QString(), HelpPageAddress), 32);
+    EXPECT_LE(testing::Await<std::int32_t>([](ShellDone done) {
+                  AskPortalToChoose(QString(), HelpPageAddress, std::move(done));
+              }).value_or(99),
+              32);
 }
 
 // On a real X server whose clipboard has no owner: copying makes this program the owner, and

@@ -60,8 +60,10 @@ TEST_P(OpenWebPageRows, BoxesShellAndClipboard) {
     FakeShell shell(row.shell);
     FakeClipboard clipboard(Previous);
 
-    OpenWebPage(boxes, shell, clipboard, Address, Owner, row.confirm);
+    int finished = 0;
+    OpenWebPage(boxes, shell, clipboard, Address, Owner, row.confirm, [&finished] { ++finished; });
 
+    EXPECT_EQ(finished, 1);
     std::vector<testing::ShownBox> expectedBoxes;
     if (row.confirm) expectedBoxes.push_back({ConfirmText, 1});
     if (row.expectFallback) expectedBoxes.push_back({FallbackText, 35});
@@ -81,6 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"ConfirmCancelled", true, MsgBoxAnswer::Cancel, {}, None, 0, false, false},
         Row{"OpenedAt42", true, MsgBoxAnswer::Ok, {42}, None, 1, false, false},
         Row{"NoAssociationThenChooserOpens", true, MsgBoxAnswer::Ok, {31, 42}, None, 2, false, false},
+        Row{"ChooserCancelledShowsNothing", true, MsgBoxAnswer::Ok, {31, ShellResult::Cancelled}, None, 2, false, false},
         Row{"NoAssociationThenChooserFails", true, MsgBoxAnswer::Ok, {31, 2}, MsgBoxAnswer::Yes, 2, true, true},
         Row{"NoAssociationThenChooserThrows", true, MsgBoxAnswer::Ok, {31, Throws}, MsgBoxAnswer::No, 2, true, false},
         Row{"FileNotFoundSkipsChooser", true, MsgBoxAnswer::Ok, {2}, MsgBoxAnswer::Yes, 1, true, true},
@@ -166,7 +169,9 @@ class ShellOpenRows : public ::testing::TestWithParam<ShellOpenRow> {};
 TEST_P(ShellOpenRows, ReadsTheCodeAsSigned32BitAboveThirtyTwo) {
     const ShellOpenRow& row = GetParam();
     FakeShell shell(row.script);
-    EXPECT_EQ(ShellOpen(shell, "doc.txt", 7, std::string("print"), 3, "-x"), row.expected);
+    std::vector<bool> answers;
+    ShellOpen(shell, "doc.txt", 7, std::string("print"), 3, "-x", [&answers](bool opened) { answers.push_back(opened); });
+    EXPECT_EQ(answers, std::vector<bool>{row.expected});
     ASSERT_EQ(shell.calls.size(), row.choosesProgram ? 2u : 1u);
     EXPECT_EQ(shell.calls[0].verb, std::optional<std::string>("print"));
     EXPECT_EQ(shell.calls[0].parameters, "-x");
@@ -187,11 +192,39 @@ INSTANTIATE_TEST_SUITE_P(
                       ShellOpenRow{"ChooserBoundary", {31, 32}, false, true}),
     [](const ::testing::TestParamInfo<ShellOpenRow>& info) { return std::string(info.param.name); });
 
+// A failure while the call runs reaches the caller as an exception; one in the chooser, which
+// starts from the opener's completion, can only be reported as not opened.
 TEST(ShellOpen, PassesAShellFailureToItsCaller) {
     FakeShell direct({Throws});
-    EXPECT_THROW(ShellOpen(direct, "x", 0, std::nullopt, 1, ""), std::runtime_error);
+    int calls = 0;
+    EXPECT_THROW(ShellOpen(direct, "x", 0, std::nullopt, 1, "", [&calls](bool) { ++calls; }), std::runtime_error);
+    EXPECT_EQ(calls, 0);
     FakeShell chooser({31, Throws});
-    EXPECT_THROW(ShellOpen(chooser, "x", 0, std::nullopt, 1, ""), std::runtime_error);
+    std::vector<bool> answers;
+    ShellOpen(chooser, "x", 0, std::nullopt, 1, "", [&answers](bool opened) { answers.push_back(opened); });
+    EXPECT_EQ(answers, std::vector<bool>{false});
+}
+
+// A shell that answers twice (or a completion reached on two paths) still ends one request
+// with one outcome: never two fallback boxes for one failure.
+class TwiceAnsweringShell : public Shell {
+public:
+    void Execute(std::int32_t, const std::optional<std::string>&, const std::string&, const std::string&,
+                 const std::string&, std::int32_t, ShellDone done) override {
+        done(ShellResult::FileNotFound);
+        done(ShellResult::Failed);
+    }
+    void ExecuteOpenWith(std::int32_t, const std::string&, ShellDone done) override { done(ShellResult::Failed); }
+};
+
+TEST(OpenWebPage, OneFailureShowsOneFallbackBoxAndFinishesOnce) {
+    FakeBoxes boxes({MsgBoxAnswer::No});
+    TwiceAnsweringShell shell;
+    FakeClipboard clipboard(Previous);
+    int finished = 0;
+    OpenWebPage(boxes, shell, clipboard, Address, Owner, false, [&finished] { ++finished; });
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(finished, 1);
 }
 
 }  // namespace

@@ -4,5 +4,7 @@
 
 int main() {
     pellucor::ShellWindows shell;
-    return shell.ExecuteOpenWith(0, "https://pellucor.org/") > 32 ? 0 : 1;
+    int status = 1;
+    shell.ExecuteOpenWith(0, "https://pellucor.org/", [&status](std::int32_t code) { status = code > 32 ? 0 : 1; });
+    return status;
 }
