@@ -3,6 +3,7 @@
 #include "CalculateCommand.h"
 #include "HelpPage.h"
 #include "LocaleBridge.h"
+#include "PngResource.h"
 #include "QtMessageBox.h"
 #include "modWebpage.h"
 
@@ -10,11 +11,10 @@
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 using pellucor::Field;
 
@@ -109,16 +109,14 @@ void frmMain::FitCaptions() {
 }
 
 void frmMain::ShowEquation() {
-    QSvgRenderer renderer(QStringLiteral(":/equation.svg"));
+    // Rendered ahead at 1x and 2x; other scales take the 2x picture scaled smoothly.
     const qreal dpr = devicePixelRatioF();
-    const QSize logical = renderer.defaultSize().isValid() ? renderer.defaultSize() : QSize(655, 139);
-    QPixmap picture(logical * dpr);
-    picture.setDevicePixelRatio(dpr);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(logical)));
-    painter.end();
-    ui.Picture1->setPixmap(picture);
+    QImage picture = ReadPngResource(dpr > 1.0 ? QStringLiteral(":/equation@2x.png") : QStringLiteral(":/equation.png"));
+    const QSize logical(655, 139);
+    if (dpr > 1.0 && dpr != 2.0)
+        picture = picture.scaled(logical * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(dpr > 1.0 ? dpr : 1.0);
+    ui.Picture1->setPixmap(QPixmap::fromImage(std::move(picture)));
 }
 
 QLineEdit* frmMain::FieldWidget(Field field) const {

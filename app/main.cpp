@@ -1,8 +1,10 @@
 #include "Version.h"
+#include "PngResource.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QScreen>
 
 #include <cstdio>
@@ -39,7 +41,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(PELLUCOR_DISPLAY_VERSION));
     QApplication::setOrganizationDomain(QStringLiteral("pellucor.org"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pellucor.Pellucor"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pellucor.svg")));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ReadPngResource(QStringLiteral(":/pellucor-32.png")))));
     frmMain window;
     if (const QScreen* screen = window.screen()) {
         QRect frame = window.frameGeometry();
