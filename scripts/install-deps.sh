@@ -14,6 +14,7 @@ test_packages=(
   appstream desktop-file-utils dpkg-dev file
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   clang libclang-rt-14-dev valgrind time
+  libxcb-damage0-dev
 )
 
 wanted=("${build_packages[@]}")
