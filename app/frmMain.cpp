@@ -131,7 +131,8 @@ void frmMain::ShowEquation() {
     if (dpr > 1.0 && dpr != 2.0)
         picture = picture.scaled(logical * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     picture.setDevicePixelRatio(dpr > 1.0 ? dpr : 1.0);
-    ui.Picture1->setPixmap(QPixmap::fromImage(std::move(picture)));
+    // Kept grey, a quarter of the memory of a converted copy; painting converts it as it goes.
+    ui.Picture1->setPixmap(QPixmap::fromImage(std::move(picture), Qt::NoFormatConversion));
 }
 
 QLineEdit* frmMain::FieldWidget(Field field) const {
