@@ -90,7 +90,7 @@ void frmMain::FitCaptions() {
     // font, all four are narrowed alike to the widest stretch (99 down to 60) at which the
     // longest fits its box. Stretch is matched to a face first and scaled after, so each try
     // is measured rather than trusted; but each try loads a font, so the walk starts where the
-    // natural widths point and usually ends after two.
+    // natural widths point rather than at 99.
     const QList<QLabel*> labels{ui.Label1, ui.Label2, ui.Label3, ui.Label4};
     QFont font = ui.Label1->font();
     qreal worst = 0;  // the largest share of its box a caption needs

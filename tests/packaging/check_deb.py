@@ -12,8 +12,8 @@ import sys
 from installed_tree import SKIP, Failure, check, check_tree
 
 # Linked by the program, so dpkg-shlibdeps must have found them; the platform plugins and the
-# equation's fonts are loaded without linking and are named by hand.
-REQUIRED = ["libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6svg6", "qt6-qpa-plugins",
+# fonts (DejaVu Sans and its condensed face) are loaded without linking and are named by hand.
+REQUIRED = ["libqt6core6", "libqt6gui6", "libqt6widgets6", "qt6-qpa-plugins",
             "fonts-dejavu-core", "fonts-dejavu-extra"]
 
 
