@@ -85,6 +85,27 @@ inline Candidate Evaluate(std::int32_t i, const IrrInputs& in, double periods) {
     return c;
 }
 
+// The corners above pair the highest q with the lowest m, which do not go together: where m
+// varies by a large share of itself, as over the low rates, the factor's bounds come out far
+// wider than its values. The exact factor (1 - (1 + m)^-N) / m falls as m rises (for N > 0,
+// 1 - (1 + m)^-N is concave and 0 at m = 0), and the computed one stays close to it: with x
+// the rounded 1 / p, X = b^-N and X' = (1 + m)^-N, |x - X'| <= X (PowerSlack + (N + 1) u) since
+// b = fl(1 + m), and the two rounded steps add 2u of the factor. So every candidate between
+// the ends lies between the ends' own factors, widened twice by that noise (largest at the
+// lowest m), and the result intersects the corners' bounds. The margins also cover the
+// rounding of the widening itself.
+void NarrowAnnuityFactor(const Candidate& first, const Candidate& last, double periods, double dfHigh,
+                         double& afLow, double& afHigh) {
+    constexpr double Unit = 0x1p-53;
+    const double afMax = std::fmax(std::fabs(afLow), std::fabs(afHigh));
+    const double noise =
+        (dfHigh * (PowerSlack + (periods + 4) * Unit) / first.monthly + 6 * Unit * afMax + 1e-300) * (1 + 1e-9);
+    const double afFirst = (1.0 - 1.0 / first.power) / first.monthly;
+    const double afLast = (1.0 - 1.0 / last.power) / last.monthly;
+    afLow = std::fmax(afLow, afLast - 2 * noise);
+    afHigh = std::fmin(afHigh, afFirst + 2 * noise);
+}
+
 // Over one month the two terms of the present value nearly cancel when the payment and the
 // closing amount do: af is 1 / (1 + m) up to rounding, like df, so pv = (PMT + closing) * df
 // plus noise. Bounding the two terms apart, as above, loses that and leaves an interval as
@@ -133,6 +154,8 @@ double LowestDifference(const Candidate& first, const Candidate& last, const Irr
     }
     const double dfLow = 1.0 / pHigh;
     const double dfHigh = 1.0 / pLow;
+    if (in.months > 0.0f && in.months <= 10000.0f)
+        NarrowAnnuityFactor(first, last, in.months, dfHigh, afLow, afHigh);
     const double paymentA = afLow * in.payment;
     const double paymentB = afHigh * in.payment;
     const double closingA = dfLow * in.closing;

@@ -238,7 +238,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"CancellingMonth", {1, 1, 1e8, -1e8}}, Case{"CancellingMonthLargeNpv", {1e8, 1, 1e8, -1e8}},
         // The present value peaks at 470.099 (candidate 45687): 9.5 % and 10.5 % short of NPV.
         Case{"InteriorPeakJustWithinTolerance", {519.45, 12, 100, -750}},
-        Case{"InteriorPeakJustBeyondTolerance", {525.25, 12, 100, -750}}),
+        Case{"InteriorPeakJustBeyondTolerance", {525.25, 12, 100, -750}},
+        // Within 30 of 10,100 at every candidate: thousands of near ties around a flat peak.
+        Case{"FlatPresentValues", {10367.813338678059, 2.88926959f, 11254.868233712697, -22416.434332386452}}),
     CaseName);
 
 constexpr double Huge = std::numeric_limits<double>::max();
