@@ -25,7 +25,7 @@ done
 [[ -x $app ]] || { echo "startup.sh: no program at $app; build it first" >&2; exit 2; }
 
 work=$(mktemp -d)
-xvfb_pid= watch_pid= time_pid=
+xvfb_pid='' watch_pid='' time_pid=''
 cleanup() {
     local pid
     for pid in $time_pid $watch_pid $xvfb_pid; do
@@ -52,7 +52,8 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [[ -s $work/display ]] || { echo "startup.sh: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
+DISPLAY=":$(head -n1 "$work/display")"
+export DISPLAY
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY QT_SCALE_FACTOR
 export XDG_RUNTIME_DIR="$work/runtime"
@@ -62,14 +63,17 @@ mkfifo "$work/events"
 "$work/paint_watch" >"$work/events" &
 watch_pid=$!
 exec 4<"$work/events"
-read -r -t 10 -u 4 line && [[ $line == ready* ]] || { echo "startup.sh: the paint watcher did not start" >&2; exit 1; }
+if ! read -r -t 10 -u 4 line || [[ $line != ready* ]]; then
+    echo "startup.sh: the paint watcher did not start" >&2
+    exit 1
+fi
 
 us() { local t=$1; echo "${t/./}"; }   # $EPOCHREALTIME in microseconds
 
 # One launch of program $1 whose window is titled $2: prints "<ms to map> <ms to fully drawn>
 # <peak RSS in KiB>".
 launch() {
-    local program=$1 title=$2 kind window when started mapped= painted= deadline
+    local program=$1 title=$2 kind window when started mapped='' painted='' deadline
     while read -r -t 0.05 -u 4 kind window when; do :; done   # events of the previous run
     started=$(us "$EPOCHREALTIME")
     /usr/bin/time -v -o "$work/time" "$program" 2>"$work/app.log" &
@@ -106,7 +110,8 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 # Warm-up: shared libraries and fonts into the page cache.
 launch "$work/floor_window" "Empty window" >/dev/null
 launch "$app" Pellucor >/dev/null
-: >"$work/floor" >"$work/app"
+: >"$work/floor"
+: >"$work/app"
 for i in $(seq "$runs"); do
     for who in floor app; do
         if [[ $who == floor ]]; then
