@@ -4,6 +4,7 @@
 #include "CalculateCommand.h"
 #include "HelpPage.h"
 #include "LocaleBridge.h"
+#include "PngResource.h"
 #include "QtMessageBox.h"
 #include "modWebpage.h"
 
@@ -16,11 +17,10 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 using pellucor::Field;
 
@@ -121,38 +121,52 @@ void frmMain::ShowInitialTextsInLocale() {
 
 void frmMain::FitCaptions() {
     // The captions keep their point size; where the system's sans is wider than the design
-    // font, all four are narrowed alike until the longest fits its box. Stretch is matched
-    // to a face first and scaled after, so measure each try rather than trust the ratio.
+    // font, all four are narrowed alike to the widest stretch (99 down to 60) at which the
+    // longest fits its box. Stretch is matched to a face first and scaled after, so each try
+    // is measured rather than trusted; but each try loads a font, so the walk starts where the
+    // natural widths point rather than at 99.
     const QList<QLabel*> labels{ui.Label1, ui.Label2, ui.Label3, ui.Label4};
-    const auto fits = [&](const QFont& font) {
-        const QFontMetricsF metrics(font);
-        return std::all_of(labels.begin(), labels.end(), [&](const QLabel* label) {
-            return metrics.horizontalAdvance(label->text()) + 4.0 <= label->width();
-        });
-    };
     QFont font = ui.Label1->font();
-    if (fits(font))
+    qreal worst = 0;  // the largest share of its box a caption needs
+    const auto fits = [&] {
+        const QFontMetricsF metrics(font);
+        bool all = true;
+        for (const QLabel* label : labels) {
+            const qreal needed = metrics.horizontalAdvance(label->text()) + 4.0;
+            worst = std::max(worst, needed / label->width());
+            all = all && needed <= label->width();
+        }
+        return all;
+    };
+    if (fits())
         return;
-    for (int stretch = 99; stretch >= 60; --stretch) {
+    const auto fitsAt = [&](int stretch) {
         font.setStretch(stretch);
-        if (fits(font))
-            break;
+        return fits();
+    };
+    int stretch = std::clamp(static_cast<int>(100.0 / worst), 60, 99);
+    if (fitsAt(stretch)) {
+        while (stretch < 99 && fitsAt(stretch + 1))
+            ++stretch;
+        font.setStretch(stretch);
+    } else {
+        while (stretch > 60 && !fitsAt(--stretch)) {
+        }
     }
     for (QLabel* label : labels)
         label->setFont(font);
 }
 
 void frmMain::ShowEquation() {
-    QSvgRenderer renderer(QStringLiteral(":/equation.svg"));
+    // Rendered ahead at 1x and 2x; other scales take the 2x picture scaled smoothly.
     const qreal dpr = devicePixelRatioF();
-    const QSize logical = renderer.defaultSize().isValid() ? renderer.defaultSize() : QSize(655, 139);
-    QPixmap picture(logical * dpr);
-    picture.setDevicePixelRatio(dpr);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(logical)));
-    painter.end();
-    ui.Picture1->setPixmap(picture);
+    QImage picture = ReadPngResource(dpr > 1.0 ? QStringLiteral(":/equation@2x.png") : QStringLiteral(":/equation.png"));
+    const QSize logical(655, 139);
+    if (dpr > 1.0 && dpr != 2.0)
+        picture = picture.scaled(logical * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(dpr > 1.0 ? dpr : 1.0);
+    // Kept grey, a quarter of the memory of a converted copy; painting converts it as it goes.
+    ui.Picture1->setPixmap(QPixmap::fromImage(std::move(picture), Qt::NoFormatConversion));
 }
 
 QLineEdit* frmMain::FieldWidget(Field field) const {

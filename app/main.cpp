@@ -1,9 +1,11 @@
 #include "FrameMargins.h"
 #include "Version.h"
+#include "PngResource.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QScreen>
 
 #include <cstdio>
@@ -92,7 +94,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(PELLUCOR_DISPLAY_VERSION));
     QApplication::setOrganizationDomain(QStringLiteral("pellucor.org"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pellucor.Pellucor"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pellucor.svg")));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ReadPngResource(QStringLiteral(":/pellucor-32.png")))));
     frmMain window;
     // Centred is the whole window, title bar included; placed before it is shown, it never
     // jumps.

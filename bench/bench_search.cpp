@@ -22,6 +22,27 @@ const IrrInputs LongLoan{100000, 1000, 503.43, 0};
 // No block can be ruled out: every candidate's present value is 0, as close as NPV itself.
 const IrrInputs NothingPaidBack{60000, 360, 0, 0};
 
+// Payment and closing amount pulling against each other: the present value stays within 30 of
+// 10,100 over all candidates and peaks near 45 %, where thousands of candidates lie within a
+// cent or so of the best. The slowest valid input known.
+const IrrInputs FlatPresentValues{10367.813338678059, 2.88926959f, 11254.868233712697, -22416.434332386452};
+
+// One month, payment and closing amount cancelling: the present values are rounding noise.
+const IrrInputs CancellingMonth{1, 1, 100000000, -100000000};
+
+// The cancelling family across its range: payments of 1 to 100,000,000 against NPVs of 1 to
+// 100,000,000, exactly cancelled or off by a little; the time is per search.
+std::vector<IrrInputs> CancellingMonths() {
+    std::vector<IrrInputs> inputs;
+    for (double payment = 1; payment <= 1e8; payment *= 10) {
+        for (double npv : {1.0, 100.0, 60000.0, 1e8}) {
+            inputs.push_back({npv, 1, payment, -payment});
+            inputs.push_back({npv, 1, payment, -payment + 0.5});
+        }
+    }
+    return inputs;
+}
+
 void SearchIrrBench(benchmark::State& state, const IrrInputs& in) {
     for (auto _ : state) {
         ClearArithmeticFaults();
@@ -53,6 +74,17 @@ void SearchIrrVariedBench(benchmark::State& state) {
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(loans.size()));
+}
+
+void SearchIrrCancellingBench(benchmark::State& state) {
+    const std::vector<IrrInputs> inputs = CancellingMonths();
+    for (auto _ : state) {
+        for (const IrrInputs& in : inputs) {
+            ClearArithmeticFaults();
+            benchmark::DoNotOptimize(SearchIrr(in));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(inputs.size()));
 }
 
 void SearchIrrReferenceBench(benchmark::State& state, const IrrInputs& in) {
@@ -119,6 +151,11 @@ BENCHMARK_CAPTURE(SearchIrrBench, LongLoan, LongLoan)->Unit(benchmark::kMicrosec
 BENCHMARK_CAPTURE(SearchIrrReferenceBench, LongLoan, LongLoan)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SearchIrrVariedBench)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SearchIrrBench, NothingPaidBack, NothingPaidBack)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SearchIrrBench, CancellingMonth, CancellingMonth)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SearchIrrReferenceBench, CancellingMonth, CancellingMonth)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SearchIrrCancellingBench)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SearchIrrBench, FlatPresentValues, FlatPresentValues)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SearchIrrReferenceBench, FlatPresentValues, FlatPresentValues)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(OnePowerPerCandidateBench, InitialInputs, InitialInputs)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(PowerCallsBench, InitialInputs, InitialInputs)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(ClickPathBench, InitialInputs, "60000", "360", "617.17")->Unit(benchmark::kMicrosecond);

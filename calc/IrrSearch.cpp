@@ -5,6 +5,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <limits>
 
 namespace pellucor {
 
@@ -84,6 +85,52 @@ inline Candidate Evaluate(std::int32_t i, const IrrInputs& in, double periods) {
     return c;
 }
 
+// The corners above pair the highest q with the lowest m, which do not go together: where m
+// varies by a large share of itself, as over the low rates, the factor's bounds come out far
+// wider than its values. The exact factor (1 - (1 + m)^-N) / m falls as m rises (for N > 0,
+// 1 - (1 + m)^-N is concave and 0 at m = 0), and the computed one stays close to it: with x
+// the rounded 1 / p, X = b^-N and X' = (1 + m)^-N, |x - X'| <= X (PowerSlack + (N + 1) u) since
+// b = fl(1 + m), and the two rounded steps add 2u of the factor. So every candidate between
+// the ends lies between the ends' own factors, widened twice by that noise (largest at the
+// lowest m), and the result intersects the corners' bounds. The margins also cover the
+// rounding of the widening itself.
+void NarrowAnnuityFactor(const Candidate& first, const Candidate& last, double periods, double dfHigh,
+                         double& afLow, double& afHigh) {
+    constexpr double Unit = 0x1p-53;
+    const double afMax = std::fmax(std::fabs(afLow), std::fabs(afHigh));
+    const double noise =
+        (dfHigh * (PowerSlack + (periods + 4) * Unit) / first.monthly + 6 * Unit * afMax + 1e-300) * (1 + 1e-9);
+    const double afFirst = (1.0 - 1.0 / first.power) / first.monthly;
+    const double afLast = (1.0 - 1.0 / last.power) / last.monthly;
+    afLow = std::fmax(afLow, afLast - 2 * noise);
+    afHigh = std::fmin(afHigh, afFirst + 2 * noise);
+}
+
+// Over one month the two terms of the present value nearly cancel when the payment and the
+// closing amount do: af is 1 / (1 + m) up to rounding, like df, so pv = (PMT + closing) * df
+// plus noise. Bounding the two terms apart, as above, loses that and leaves an interval as
+// wide as the payment; this bounds the noise instead. With x = df = fl(1 / p), p within
+// PowerSlack of b = fl(1 + m), |1 - (1 + m) x| <= PowerSlack + 3u, so the computed af differs
+// from x by at most (PowerSlack + 6u) / m; each product, the sum and PMT + closing itself add
+// at most u of their magnitudes. The result intersects [pvLow, pvHigh]; both enclose every
+// candidate's computed present value, so their intersection does.
+void NarrowOneMonth(const Candidate& first, double afMax, double dfLow, double dfHigh, const IrrInputs& in,
+                    double& pvLow, double& pvHigh) {
+    constexpr double Unit = 0x1p-53;
+    const double sum = in.payment + in.closing;
+    const double sumLow = sum * dfLow;
+    const double sumHigh = sum * dfHigh;
+    const double magnitude =
+        std::fabs(in.payment) * afMax + std::fabs(in.closing) * dfHigh + std::fabs(sum) * dfHigh;
+    // first has the lowest monthly rate of the interval, so the largest 1 / m. The last factor
+    // covers the rounding of this bound itself; the absolute term covers underflow.
+    const double noise =
+        (std::fabs(in.payment) * (PowerSlack + 8 * Unit) / first.monthly + 8 * Unit * magnitude + 1e-300) *
+        (1 + 1e-9);
+    pvLow = std::fmax(pvLow, std::fmin(sumLow, sumHigh) - noise);
+    pvHigh = std::fmin(pvHigh, std::fmax(sumLow, sumHigh) + noise);
+}
+
 // The smallest difference any candidate strictly between first and last can have. The true
 // power is monotonic in the rate; the computed one is within PowerSlack of it; every later
 // step is a rounded operation, and rounding is monotonic, so applying the same operations to
@@ -107,12 +154,16 @@ double LowestDifference(const Candidate& first, const Candidate& last, const Irr
     }
     const double dfLow = 1.0 / pHigh;
     const double dfHigh = 1.0 / pLow;
+    if (in.months > 0.0f && in.months <= 10000.0f)
+        NarrowAnnuityFactor(first, last, in.months, dfHigh, afLow, afHigh);
     const double paymentA = afLow * in.payment;
     const double paymentB = afHigh * in.payment;
     const double closingA = dfLow * in.closing;
     const double closingB = dfHigh * in.closing;
-    const double pvLow = std::fmin(paymentA, paymentB) + std::fmin(closingA, closingB);
-    const double pvHigh = std::fmax(paymentA, paymentB) + std::fmax(closingA, closingB);
+    double pvLow = std::fmin(paymentA, paymentB) + std::fmin(closingA, closingB);
+    double pvHigh = std::fmax(paymentA, paymentB) + std::fmax(closingA, closingB);
+    if (in.months == 1.0f)
+        NarrowOneMonth(first, std::fmax(std::fabs(afLow), std::fabs(afHigh)), dfLow, dfHigh, in, pvLow, pvHigh);
     // NPV - pv falls as pv rises.
     const double below = in.npv - pvHigh;
     const double above = in.npv - pvLow;
@@ -123,9 +174,22 @@ double LowestDifference(const Candidate& first, const Candidate& last, const Irr
     return 0.0;
 }
 
+// A difference from which on a candidate could only give "IRR is out of range.": d >= T
+// makes the real d / NPV at least 0.1 (T is 0.1 * NPV rounded, then one step up), so the
+// rounded ratio is at least the double 0.1 too. Whichever candidate wins among such, the
+// line is the same; one that could show in the line has a smaller difference. With NPV below 1
+// the ratio itself could overflow for one candidate and not another, so nothing is left out
+// on these grounds there.
+double OutOfRangeDifference(double npv) {
+    if (!(npv >= 1.0))
+        return std::numeric_limits<double>::infinity();
+    return std::nextafter(0.1 * npv, std::numeric_limits<double>::infinity());
+}
+
 class PrunedSearch {
 public:
-    PrunedSearch(const IrrInputs& in) : in_(in), periods_(in.months), best_(in.npv), bound_(in.npv) {}
+    PrunedSearch(const IrrInputs& in)
+        : in_(in), periods_(in.months), best_(in.npv), bound_(in.npv), outOfRange_(OutOfRangeDifference(in.npv)) {}
 
     // False when some block's bounds left the safe range; the outcome is then incomplete.
     bool Run() {
@@ -160,7 +224,9 @@ private:
 
     // Offers, in ascending order, every candidate strictly between first and last that the
     // bounds cannot rule out. The bound is the smallest exact difference seen so far (or NPV):
-    // a candidate above it cannot win, and one at or above NPV is never taken.
+    // a candidate above it cannot win, and one at or above NPV is never taken. A candidate at
+    // or above outOfRange_ cannot change the line: if the winner shows in it, the winner is
+    // closer; if not, the line reads out of range whichever candidate wins.
     void Refine(const Candidate& first, const Candidate& last) {
         if (!safe_ || last.index - first.index < 2)
             return;
@@ -169,7 +235,7 @@ private:
             safe_ = false;
             return;
         }
-        if (lowest > bound_ || lowest >= in_.npv)
+        if (lowest > bound_ || lowest >= in_.npv || lowest >= outOfRange_)
             return;
         if (last.index - first.index <= LeafSize) {
             for (std::int32_t i = first.index + 1; i < last.index; ++i)
@@ -186,6 +252,7 @@ private:
     const double periods_;
     double best_;
     double bound_;
+    const double outOfRange_;
     IrrOutcome outcome_;
     bool safe_ = true;
 };

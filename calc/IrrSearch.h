@@ -28,8 +28,10 @@ inline float CandidateRate(std::int32_t i) {
     return static_cast<float>(static_cast<double>(i) / 100000.0);
 }
 
-// Finds the candidate the reference loop finds, with the same present value bit for bit and
-// the same error, without evaluating every candidate: ends of blocks are evaluated exactly,
+// Gives what the reference loop gives, without evaluating every candidate: the same error,
+// the same result line, and wherever that line shows the candidate, the same candidate and
+// present value bit for bit. When the line reads "IRR is out of range." the outcome may be
+// another candidate just as far from NPV. Ends of blocks are evaluated exactly,
 // and a block is evaluated in full only when bounds on its present values cannot rule out
 // its holding the winner. Anything the bounds cannot cover (a fault, a power near the edge of
 // the double range, a flag already raised, non-finite inputs, another rounding mode) is

@@ -19,6 +19,7 @@ test_packages=(
   openbox locales at-spi2-core python3-pyatspi gir1.2-atspi-2.0
   libqt6opengl6-dev designer-qt6
   weston python3-gi
+  libxcb-damage0-dev
 )
 
 wanted=("${build_packages[@]}")

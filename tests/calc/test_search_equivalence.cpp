@@ -1,6 +1,6 @@
-// The fast search against the straightforward loop: same candidate, same present value to the
-// bit, same result line, same error and the same fault flags left behind, on generated loans,
-// the published rows and inputs that fault.
+// The fast search against the straightforward loop: same result line, same error and the same
+// fault flags left behind, and wherever the line shows the candidate, the same candidate and
+// present value to the bit; on generated loans, the published rows and inputs that fault.
 
 #include "AppError.h"
 #include "ArithmeticFaults.h"
@@ -35,7 +35,8 @@ std::string Describe(const IrrInputs& in) {
 }
 
 // Everything a caller can see of one search and the line written from it, as one text so a
-// mismatch prints both sides.
+// mismatch prints both sides. Under an out-of-range line the candidate is not shown, so only
+// the line, the flags and any error count there.
 std::string Observe(Search search, const IrrInputs& in, int raisedBefore = 0) {
     ClearArithmeticFaults();
     if (raisedBefore != 0)
@@ -43,13 +44,14 @@ std::string Observe(Search search, const IrrInputs& in, int raisedBefore = 0) {
     std::string seen;
     try {
         const IrrOutcome out = search(in);
-        seen =
+        const std::string candidate =
             "rate=" + std::to_string(std::bit_cast<std::uint32_t>(out.bestRate)) + " pv=" + Hex(out.bestPresentValue);
-        seen += " flags=" + std::to_string(std::fetestexcept(ArithmeticFaultFlags));
+        seen = " flags=" + std::to_string(std::fetestexcept(ArithmeticFaultFlags));
         try {
-            seen += " line=" + ResultLine(in, out, NumberLocale::PointDecimal());
+            const std::string line = ResultLine(in, out, NumberLocale::PointDecimal());
+            seen = (line == "IRR is out of range." ? std::string("out of range") : candidate) + seen + " line=" + line;
         } catch (const AppError& e) {
-            seen += " line raised " + std::to_string(e.Number()) + " " + e.Description();
+            seen = candidate + seen + " line raised " + std::to_string(e.Number()) + " " + e.Description();
         }
     } catch (const AppError& e) {
         seen = "raised " + std::to_string(e.Number()) + " " + e.Description() +
@@ -134,20 +136,46 @@ IrrInputs ExactHit(Draw& draw) {
     return in;
 }
 
+// One month, with a closing amount that cancels the payment or nearly so: the present values
+// are rounding noise around (PMT + closing) / (1 + m), loudest at the lowest rates.
+IrrInputs CancellingMonth(Draw& draw) {
+    IrrInputs in;
+    in.months = 1;
+    in.payment = draw.Chance(0.7) ? draw.LogUniform(1e4, 1e8) : draw.LogUniform(0.01, 1e4);
+    if (draw.Chance(0.5))
+        in.payment = Cents(in.payment);
+    switch (draw.Integer(0, 2)) {
+        case 0:  // NPV anywhere above the noise
+            in.closing = -in.payment;
+            in.npv = Cents(draw.LogUniform(1, 1e8));
+            break;
+        case 1:  // the sum meets NPV at some candidate, often where the noise decides the winner
+            in.closing = -in.payment + draw.LogUniform(1, 1e3);
+            in.npv = std::fmax(1.0, (in.payment + in.closing) / (1 + draw.LogUniform(1e-7, 0.083)));
+            break;
+        default:  // the sum falls short of NPV by about 10 %
+            in.npv = draw.LogUniform(1, 100);
+            in.closing = -in.payment + in.npv * draw.Uniform(0.88, 0.92);
+            break;
+    }
+    return in;
+}
+
 constexpr int ShardCount = 16;
 constexpr int SetsPerShard = 650;
 
 class GeneratedInputs : public ::testing::TestWithParam<int> {};
 
-TEST_P(GeneratedInputs, MatchTheReferenceBitForBit) {
+TEST_P(GeneratedInputs, MatchTheReference) {
     Draw draw(0x5eedULL + static_cast<std::uint64_t>(GetParam()));
     int mismatches = 0;
     for (int k = 0; k < SetsPerShard && mismatches < 5; ++k) {
         IrrInputs in;
-        switch (k % 4) {
+        switch (k % 5) {
             case 0: in = AnyValidInputs(draw); break;
             case 1: in = RealisticLoan(draw); break;
             case 2: in = ShortSmallLoan(draw); break;
+            case 3: in = CancellingMonth(draw); break;
             default: in = ExactHit(draw); break;
         }
         const std::string fast = Observe(SearchIrr, in);
@@ -206,7 +234,13 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"NegativeRateBeyondTolerance", {1334, 12, 100, 0}}, Case{"TopCandidate", {740, 12, 100, 0}},
         Case{"RateAboveTopWithinTolerance", {700, 12, 100, 0}}, Case{"RateAboveTopBeyondTolerance", {667, 12, 100, 0}},
         Case{"PaymentTooSmall", {60000, 360, 100, 0}}, Case{"NothingPaidBack", {60000, 360, 0, 0}},
-        Case{"SmallestWhole", {1, 1, 0, 1}}, Case{"MaximalInputs", {1e8, 1000, 1e8, 1e8}}),
+        Case{"SmallestWhole", {1, 1, 0, 1}}, Case{"MaximalInputs", {1e8, 1000, 1e8, 1e8}},
+        Case{"CancellingMonth", {1, 1, 1e8, -1e8}}, Case{"CancellingMonthLargeNpv", {1e8, 1, 1e8, -1e8}},
+        // The present value peaks at 470.099 (candidate 45687): 9.5 % and 10.5 % short of NPV.
+        Case{"InteriorPeakJustWithinTolerance", {519.45, 12, 100, -750}},
+        Case{"InteriorPeakJustBeyondTolerance", {525.25, 12, 100, -750}},
+        // Within 30 of 10,100 at every candidate: thousands of near ties around a flat peak.
+        Case{"FlatPresentValues", {10367.813338678059, 2.88926959f, 11254.868233712697, -22416.434332386452}}),
     CaseName);
 
 constexpr double Huge = std::numeric_limits<double>::max();

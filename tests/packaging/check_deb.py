@@ -16,8 +16,8 @@ from installed_tree import (CONTROLS_SONAME, SKIP, Failure, check, check_control
                             files_under)
 
 # Linked by the program, so dpkg-shlibdeps must have found them; the platform plugins and the
-# equation's fonts are loaded without linking and are named by hand.
-REQUIRED = ["libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6svg6", "qt6-qpa-plugins", "qt6-wayland",
+# fonts (DejaVu Sans and its condensed face) are loaded without linking and are named by hand.
+REQUIRED = ["libqt6core6", "libqt6gui6", "libqt6widgets6", "qt6-qpa-plugins", "qt6-wayland",
             "fonts-dejavu-core", "fonts-dejavu-extra"]
 RUNTIME = "libpellucor-controls1"
 DEVELOPMENT = "libpellucor-controls-dev"
