@@ -1,6 +1,7 @@
 #include "IrrSearch.h"
 
 #include "ArithmeticFaults.h"
+#include "Power.h"
 #include "modFinance.h"
 
 #include <cfenv>
@@ -48,8 +49,8 @@ constexpr std::int32_t BlockStart(std::int32_t block) {
     return block < BlockCount ? 1 + block * BlockSize : CandidateCount;
 }
 
-// The power routine's error relative to the true power, with a wide allowance: glibc documents
-// about half a unit in the last place.
+// The power routine's error relative to the true power, with a wide allowance: it stays within
+// one unit in the last place.
 constexpr double PowerSlack = 4e-14;
 
 // Powers outside this range could overflow, or reach zero and divide by it; such inputs go
@@ -74,7 +75,7 @@ inline Candidate Evaluate(std::int32_t i, const IrrInputs& in, double periods) {
     c.annual = CandidateRate(i);
     c.monthly = static_cast<double>(c.annual) / 12.0;
     const double b = c.monthly + 1.0;
-    c.power = std::pow(b, periods);
+    c.power = Power(b, periods);
     const double pInverse = 1.0 / c.power;
     const double q = 1.0 - pInverse;
     const double af = q / c.monthly;
