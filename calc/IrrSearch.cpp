@@ -197,17 +197,16 @@ IrrOutcome SearchIrr(const IrrInputs& in) {
     if (ArithmeticFaultRaised() || std::fegetround() != FE_TONEAREST || !std::isfinite(in.npv) ||
         !std::isfinite(in.months) || !std::isfinite(in.payment) || !std::isfinite(in.closing))
         return SearchIrrReference(in);
-    std::fexcept_t clear;
-    std::fegetexceptflag(&clear, ArithmeticFaultFlags);
-
     PrunedSearch search(in);
     const bool safe = search.Run();
 
     // The flags are sticky, so one test covers every step above. A fault, or a block whose
     // bounds could not rule one out, is left to the reference loop, from the flags it would
-    // have started with, so that it stops where it would and raises what it would.
+    // have started with (none raised), so that it stops where it would and raises what it
+    // would. Cleared rather than restored: mingw-w64's fesetexceptflag unmasks the exceptions it
+    // restores, and the next fault would then trap.
     if (!safe || ArithmeticFaultRaised()) {
-        std::fesetexceptflag(&clear, ArithmeticFaultFlags);
+        ClearArithmeticFaults();
         return SearchIrrReference(in);
     }
     return search.Outcome();

@@ -13,6 +13,7 @@ test_packages=(
   xvfb xauth xdotool xclip imagemagick x11-utils dbus dbus-daemon
   appstream desktop-file-utils dpkg-dev file
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+  g++-mingw-w64-x86-64-posix wine wine64
   clang libclang-rt-14-dev valgrind time
 )
 
