@@ -1,4 +1,4 @@
-// The calculation's own power routine: the C library's special cases and fault flags, and the
+// The calculation's own power routine: the C standard's special cases and fault flags, and the
 // two properties the fast search relies on: close to the true power, and monotonic in the rate.
 
 #include "ArithmeticFaults.h"
@@ -11,7 +11,6 @@
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 #include <random>
 #include <string>
@@ -22,53 +21,55 @@ namespace {
 constexpr double Inf = std::numeric_limits<double>::infinity();
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
-// The value's bits (any NaN alike) and the fault flags the call raised.
-std::string Outcome(double (*power)(double, double), double x, double y) {
-    ClearArithmeticFaults();
-    const double v = power(x, y);
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%a", std::isnan(v) ? NaN : v);
-    const int flags = std::fetestexcept(ArithmeticFaultFlags);
-    ClearArithmeticFaults();
-    return std::string(buf) + (flags & FE_OVERFLOW ? " O" : "") + (flags & FE_DIVBYZERO ? " Z" : "") +
-           (flags & FE_INVALID ? " I" : "");
-}
-
-double LibraryPower(double x, double y) {
-    return std::pow(x, y);
-}
-
 struct Args {
     const char* name;
     double x;
     double y;
+    double expected;  // any NaN stands for every NaN
+    int flags;        // the fault flags the call raises
 };
 
 class PowerSpecialCases : public ::testing::TestWithParam<Args> {};
 
-// The C library's answers, flags included, on the cases where the standard prescribes them or
-// the result is exact.
-TEST_P(PowerSpecialCases, MatchTheStandard) {
+// The C standard's special cases, exact results, and where the double range ends. Written out
+// rather than asked of the C library: mingw-w64's pow raises no flag for 0 to a negative power
+// or for a negative base to a fraction.
+TEST_P(PowerSpecialCases, GiveTheStandardValueAndFlags) {
     const Args& a = GetParam();
-    EXPECT_EQ(Outcome(Power, a.x, a.y), Outcome(LibraryPower, a.x, a.y));
+    ClearArithmeticFaults();
+    const double v = Power(a.x, a.y);
+    const int raised = std::fetestexcept(ArithmeticFaultFlags);
+    ClearArithmeticFaults();
+    if (std::isnan(a.expected))
+        EXPECT_TRUE(std::isnan(v)) << v;
+    else
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(v), std::bit_cast<std::uint64_t>(a.expected)) << v;
+    EXPECT_EQ(raised, a.flags);
 }
+
+constexpr int O = FE_OVERFLOW;
+constexpr int Z = FE_DIVBYZERO;
+constexpr int I = FE_INVALID;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PowerSpecialCases,
     ::testing::Values(
-        Args{"ZeroToNegativeDividesByZero", 0.0, -1.0}, Args{"NegativeZeroToOddNegative", -0.0, -3.0},
-        Args{"ZeroToPositive", 0.0, 2.5}, Args{"NegativeZeroToOddPositive", -0.0, 3.0},
-        Args{"NegativeBaseFractionIsInvalid", -8.0, 1.0 / 3}, Args{"NegativeBaseOddWhole", -2.0, 3.0},
-        Args{"NegativeBaseEvenWhole", -2.0, -2.0}, Args{"NegativeBaseHugeWholeIsEven", -1.5, 0x1p60},
-        Args{"OverflowsAtTheTop", 2.0, 1024.0}, Args{"LargestFinite", 2.0, 1023.0},
-        Args{"SubnormalResult", 2.0, -1074.0}, Args{"UnderflowIsNoFault", 2.0, -1080.0},
-        Args{"MillionMonthsOverflow", 1.0 + 1.0 / 12, 1e6}, Args{"NegativeMillionMonths", 1.0 + 1.0 / 12, -1e6},
-        Args{"HugeExponent", 1.0000000000000002, 0x1p70}, Args{"HugeNegativeExponent", 0.9999999999999999, -1e300},
-        Args{"WholePowerOfTen", 10.0, 3.0}, Args{"SquareRootOfFour", 4.0, 0.5}, Args{"ExactPowerOfTwo", 2.0, -3.0},
-        Args{"InfinityToNegative", Inf, -1.0}, Args{"NegativeInfinityToOdd", -Inf, 3.0},
-        Args{"HalfToInfinity", 0.5, Inf}, Args{"HalfToMinusInfinity", 0.5, -Inf},
-        Args{"MinusOneToInfinity", -1.0, Inf}, Args{"OneToNaN", 1.0, NaN}, Args{"NaNToZero", NaN, 0.0},
-        Args{"NaNBase", NaN, 2.0}, Args{"SubnormalBase", 0x1p-1070, 0.5}, Args{"ZeroRateDiscount", 1.0, 360.0}),
+        Args{"ZeroToNegativeDividesByZero", 0.0, -1.0, Inf, Z}, Args{"NegativeZeroToOddNegative", -0.0, -3.0, -Inf, Z},
+        Args{"ZeroToPositive", 0.0, 2.5, 0.0, 0}, Args{"NegativeZeroToOddPositive", -0.0, 3.0, -0.0, 0},
+        Args{"NegativeBaseFractionIsInvalid", -8.0, 1.0 / 3, NaN, I}, Args{"NegativeBaseOddWhole", -2.0, 3.0, -8.0, 0},
+        Args{"NegativeBaseEvenWhole", -2.0, -2.0, 0.25, 0}, Args{"NegativeBaseHugeWholeIsEven", -1.5, 0x1p60, Inf, O},
+        Args{"OverflowsAtTheTop", 2.0, 1024.0, Inf, O}, Args{"LargestPowerOfTwo", 2.0, 1023.0, 0x1p1023, 0},
+        Args{"SubnormalResult", 2.0, -1074.0, 0x1p-1074, 0}, Args{"UnderflowIsNoFault", 2.0, -1080.0, 0.0, 0},
+        Args{"MillionMonthsOverflow", 1.0 + 1.0 / 12, 1e6, Inf, O},
+        Args{"NegativeMillionMonths", 1.0 + 1.0 / 12, -1e6, 0.0, 0},
+        Args{"HugeExponent", 1.0000000000000002, 0x1p70, Inf, O},
+        Args{"HugeNegativeExponent", 0.9999999999999999, -1e300, Inf, O}, Args{"WholePowerOfTen", 10.0, 3.0, 1000.0, 0},
+        Args{"SquareRootOfFour", 4.0, 0.5, 2.0, 0}, Args{"ExactPowerOfTwo", 2.0, -3.0, 0.125, 0},
+        Args{"InfinityToNegative", Inf, -1.0, 0.0, 0}, Args{"NegativeInfinityToOdd", -Inf, 3.0, -Inf, 0},
+        Args{"HalfToInfinity", 0.5, Inf, 0.0, 0}, Args{"HalfToMinusInfinity", 0.5, -Inf, Inf, 0},
+        Args{"MinusOneToInfinity", -1.0, Inf, 1.0, 0}, Args{"OneToNaN", 1.0, NaN, 1.0, 0},
+        Args{"NaNToZero", NaN, 0.0, 1.0, 0}, Args{"NaNBase", NaN, 2.0, NaN, 0},
+        Args{"SubnormalBase", 0x1p-1070, 0.5, 0x1p-535, 0}, Args{"ZeroRateDiscount", 1.0, 360.0, 1.0, 0}),
     [](const ::testing::TestParamInfo<Args>& info) { return std::string(info.param.name); });
 
 // Relative distance from the x87 extended power, whose error is a thousand times smaller.

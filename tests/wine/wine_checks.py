@@ -3,8 +3,9 @@
 
   build   SOURCE BINARY WERROR          configure and build tests/wine/cross for Windows
   prefix  PREFIX                        a fresh Wine prefix: Wine's first start, timed
-  lines   PREFIX LINUX_EXE WINDOWS_EXE COUNT
-                                        result lines of both builds compared byte for byte
+  lines   PREFIX LINUX_EXE WINDOWS_EXE COUNT EVERY
+                                        result lines of both builds compared byte for byte; under
+                                        Wine every EVERY-th loan is also searched by the loop
   shell   PREFIX WINDOWS_EXE STUB_DIR   the Windows shell layer, with a recording opener
   tests   PREFIX WINDOWS_EXE FILTER     the core's tests built for Windows
   stop    PREFIX                        ends the prefix's Wine processes
@@ -100,7 +101,7 @@ def compare(what, linux, windows):
     return True
 
 
-def lines(prefix, linux_exe, windows_exe, count):
+def lines(prefix, linux_exe, windows_exe, count, every):
     ok = True
     started = time.monotonic()
     for label, args in (("published rows and faulting searches", ["table"]),
@@ -114,9 +115,11 @@ def lines(prefix, linux_exe, windows_exe, count):
     with tempfile.TemporaryFile() as loans_file:
         loans_file.write(loans)
         loans_file.seek(0)
-        linux = subprocess.run([linux_exe, "lines"], stdin=loans_file, capture_output=True, timeout=600, check=False)
+        # The Linux build's search is checked against the loop by its own tests.
+        linux = subprocess.run([linux_exe, "lines", "0"], stdin=loans_file, capture_output=True, timeout=600,
+                               check=False)
         loans_file.seek(0)
-        windows = run_wine(prefix, [windows_exe, "lines"], timeout=600, stdin=loans_file)
+        windows = run_wine(prefix, [windows_exe, "lines", every], timeout=600, stdin=loans_file)
     for side, done in (("Linux", linux), ("Wine", windows)):
         if done.returncode != 0:
             print(f"{side}: the fast search and the loop disagree:\n{done.stderr.decode(errors='replace')}")
