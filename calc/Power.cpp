@@ -1,6 +1,7 @@
 #include "Power.h"
 
 #include <bit>
+#include <cfenv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -236,6 +237,19 @@ double Magnitude(double v) {
     return v < 0 ? -v : v;
 }
 
+// The search takes each candidate's power twice, once in each factor, with the same arguments.
+// The last finite, non-zero power of a positive base is kept (per thread) with its rounding
+// mode and given again; such a power raises no fault flag, so giving it again without
+// computing it changes nothing.
+struct LastPower {
+    std::uint64_t x = 0;
+    std::uint64_t y = 0;
+    int roundingMode = 0;
+    double result = 0;
+};
+
+thread_local LastPower lastPower;
+
 }  // namespace
 
 double Power(double x, double y) {
@@ -271,6 +285,12 @@ double Power(double x, double y) {
         }
         negate = oddWhole;
     }
+    const std::uint64_t xBits = std::bit_cast<std::uint64_t>(x);
+    const std::uint64_t yBits = std::bit_cast<std::uint64_t>(y);
+    const int roundingMode = std::fegetround();
+    if (xBits == lastPower.x && yBits == lastPower.y && roundingMode == lastPower.roundingMode &&
+        lastPower.result != 0.0)
+        return lastPower.result;
     double result;
     if (Magnitude(y) >= 0x1p64) {
         // |log x| is at least 2^-53 for x other than 1, so the power is beyond the double range.
@@ -281,6 +301,8 @@ double Power(double x, double y) {
         const DD p = TwoProd(y, logX.hi);
         result = Exp(FastTwoSum(p.hi, p.lo + y * logX.lo), t);
     }
+    if (x > 0 && result != 0.0 && Magnitude(result) != Infinity)
+        lastPower = {xBits, yBits, roundingMode, result};
     return negate ? -result : result;
 }
 
