@@ -9,12 +9,24 @@ namespace pellucor {
 
 constexpr int ArithmeticFaultFlags = FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID;
 
+#if defined(__MINGW32__) && defined(__x86_64__)
+// mingw-w64's <cfenv> runs cpuid on every call to ask whether the processor has SSE, which
+// x86-64 always has: microseconds a call in a virtual machine, for a test made after every step
+// of the search. These read and clear the flags directly, out of line like the library's.
+int RaisedArithmeticFaults() noexcept;
+void ClearArithmeticFaults() noexcept;
+#else
+inline int RaisedArithmeticFaults() noexcept {
+    return std::fetestexcept(ArithmeticFaultFlags);
+}
+
 inline void ClearArithmeticFaults() noexcept {
     std::feclearexcept(ArithmeticFaultFlags);
 }
+#endif
 
 inline bool ArithmeticFaultRaised() noexcept {
-    return std::fetestexcept(ArithmeticFaultFlags) != 0;
+    return RaisedArithmeticFaults() != 0;
 }
 
 // Raises the error for the first raised flag: "Overflow", "Division by zero", or "Invalid

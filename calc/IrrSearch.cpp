@@ -1,6 +1,7 @@
 #include "IrrSearch.h"
 
 #include "ArithmeticFaults.h"
+#include "Power.h"
 #include "modFinance.h"
 
 #include <cfenv>
@@ -49,8 +50,8 @@ constexpr std::int32_t BlockStart(std::int32_t block) {
     return block < BlockCount ? 1 + block * BlockSize : CandidateCount;
 }
 
-// The power routine's error relative to the true power, with a wide allowance: glibc documents
-// about half a unit in the last place.
+// The power routine's error relative to the true power, with a wide allowance: it stays within
+// one unit in the last place.
 constexpr double PowerSlack = 4e-14;
 
 // Powers outside this range could overflow, or reach zero and divide by it; such inputs go
@@ -75,7 +76,7 @@ inline Candidate Evaluate(std::int32_t i, const IrrInputs& in, double periods) {
     c.annual = CandidateRate(i);
     c.monthly = static_cast<double>(c.annual) / 12.0;
     const double b = c.monthly + 1.0;
-    c.power = std::pow(b, periods);
+    c.power = Power(b, periods);
     const double pInverse = 1.0 / c.power;
     const double q = 1.0 - pInverse;
     const double af = q / c.monthly;
@@ -263,17 +264,16 @@ IrrOutcome SearchIrr(const IrrInputs& in) {
     if (ArithmeticFaultRaised() || std::fegetround() != FE_TONEAREST || !std::isfinite(in.npv) ||
         !std::isfinite(in.months) || !std::isfinite(in.payment) || !std::isfinite(in.closing))
         return SearchIrrReference(in);
-    std::fexcept_t clear;
-    std::fegetexceptflag(&clear, ArithmeticFaultFlags);
-
     PrunedSearch search(in);
     const bool safe = search.Run();
 
     // The flags are sticky, so one test covers every step above. A fault, or a block whose
     // bounds could not rule one out, is left to the reference loop, from the flags it would
-    // have started with, so that it stops where it would and raises what it would.
+    // have started with (none raised), so that it stops where it would and raises what it
+    // would. Cleared rather than restored: mingw-w64's fesetexceptflag unmasks the exceptions it
+    // restores, and the next fault would then trap.
     if (!safe || ArithmeticFaultRaised()) {
-        std::fesetexceptflag(&clear, ArithmeticFaultFlags);
+        ClearArithmeticFaults();
         return SearchIrrReference(in);
     }
     return search.Outcome();

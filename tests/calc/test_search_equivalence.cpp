@@ -4,6 +4,7 @@
 
 #include "AppError.h"
 #include "ArithmeticFaults.h"
+#include "GeneratedLoans.h"
 #include "IrrSearch.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <limits>
-#include <random>
 #include <string>
 
 namespace pellucor {
@@ -65,101 +65,7 @@ void ExpectSameAsReference(const IrrInputs& in, int raisedBefore = 0) {
     EXPECT_EQ(Observe(SearchIrr, in, raisedBefore), Observe(SearchIrrReference, in, raisedBefore)) << Describe(in);
 }
 
-// Portable draws: the standard distributions may differ between libraries.
-class Draw {
-public:
-    explicit Draw(std::uint64_t seed) : engine_(seed) {}
-    double Unit() { return static_cast<double>(engine_() >> 11) * 0x1p-53; }
-    double Uniform(double low, double high) { return low + (high - low) * Unit(); }
-    double LogUniform(double low, double high) { return low * std::pow(high / low, Unit()); }
-    std::int32_t Integer(std::int32_t low, std::int32_t high) {
-        return low + static_cast<std::int32_t>(engine_() % static_cast<std::uint64_t>(high - low + 1));
-    }
-    bool Chance(double p) { return Unit() < p; }
-    double Sign() { return Chance(0.5) ? 1.0 : -1.0; }
-
-private:
-    std::mt19937_64 engine_;
-};
-
-double Cents(double v) {
-    return std::round(v * 100.0) / 100.0;
-}
-
-// Anything the validation lets through: amounts and durations over their whole ranges.
-IrrInputs AnyValidInputs(Draw& draw) {
-    IrrInputs in;
-    in.npv = draw.LogUniform(1, 1e8);
-    in.months = static_cast<float>(draw.Chance(0.5) ? draw.Integer(1, 1000) : draw.Uniform(1, 1000));
-    in.payment = draw.Chance(0.1) ? 0.0 : draw.LogUniform(0.01, 1e8);
-    in.closing = draw.Chance(0.3) ? 0.0 : draw.Sign() * draw.LogUniform(0.01, 1e8);
-    return in;
-}
-
-// A loan as people enter one: amounts in cents, whole months, a payment that amortises the
-// principal at some rate (sometimes beyond the candidates), a balloon now and then.
-IrrInputs RealisticLoan(Draw& draw) {
-    const double principal = Cents(draw.LogUniform(1000, 1e7));
-    const double annual = draw.Uniform(0.0001, 1.1);
-    const double m = annual / 12;
-    IrrInputs in;
-    in.months = static_cast<float>(draw.Chance(0.8) ? draw.Integer(1, 480) : draw.Integer(481, 1000));
-    const double balloon = draw.Chance(0.5) ? 0.0 : Cents(principal * draw.Uniform(-0.5, 1.0));
-    const double growth = std::pow(1 + m, static_cast<double>(in.months));
-    in.payment = Cents(std::fmax(0.0, (principal - balloon / growth) * m / (1 - 1 / growth)));
-    in.closing = balloon;
-    in.npv = Cents(principal * (1 + draw.Uniform(-0.02, 0.02)) - draw.Uniform(0, 0.05) * principal);
-    if (in.npv < 1)
-        in.npv = 1;
-    return in;
-}
-
-// Short loans and small amounts, where the winner sits at the lowest or highest candidate.
-IrrInputs ShortSmallLoan(Draw& draw) {
-    IrrInputs in;
-    in.npv = Cents(draw.Uniform(1, 2000));
-    in.months = static_cast<float>(draw.Chance(0.5) ? draw.Integer(1, 24) : draw.Uniform(1, 24));
-    in.payment = Cents(draw.Uniform(0, 200));
-    in.closing = draw.Chance(0.5) ? 0.0 : Cents(draw.Uniform(-1000, 1000));
-    return in;
-}
-
-// NPV set to a candidate's own present value, so that some candidate hits it exactly and
-// neighbours may tie.
-IrrInputs ExactHit(Draw& draw) {
-    IrrInputs in = draw.Chance(0.5) ? RealisticLoan(draw) : ShortSmallLoan(draw);
-    const double monthly = static_cast<double>(CandidateRate(draw.Integer(1, CandidateCount))) / 12.0;
-    const double p = std::pow(monthly + 1.0, static_cast<double>(in.months));
-    const double pv = (1.0 - 1.0 / p) / monthly * in.payment + 1.0 / p * in.closing;
-    if (pv >= 1)
-        in.npv = pv;
-    return in;
-}
-
-// One month, with a closing amount that cancels the payment or nearly so: the present values
-// are rounding noise around (PMT + closing) / (1 + m), loudest at the lowest rates.
-IrrInputs CancellingMonth(Draw& draw) {
-    IrrInputs in;
-    in.months = 1;
-    in.payment = draw.Chance(0.7) ? draw.LogUniform(1e4, 1e8) : draw.LogUniform(0.01, 1e4);
-    if (draw.Chance(0.5))
-        in.payment = Cents(in.payment);
-    switch (draw.Integer(0, 2)) {
-        case 0:  // NPV anywhere above the noise
-            in.closing = -in.payment;
-            in.npv = Cents(draw.LogUniform(1, 1e8));
-            break;
-        case 1:  // the sum meets NPV at some candidate, often where the noise decides the winner
-            in.closing = -in.payment + draw.LogUniform(1, 1e3);
-            in.npv = std::fmax(1.0, (in.payment + in.closing) / (1 + draw.LogUniform(1e-7, 0.083)));
-            break;
-        default:  // the sum falls short of NPV by about 10 %
-            in.npv = draw.LogUniform(1, 100);
-            in.closing = -in.payment + in.npv * draw.Uniform(0.88, 0.92);
-            break;
-    }
-    return in;
-}
+using testing::Draw;
 
 constexpr int ShardCount = 16;
 constexpr int SetsPerShard = 650;
@@ -170,14 +76,7 @@ TEST_P(GeneratedInputs, MatchTheReference) {
     Draw draw(0x5eedULL + static_cast<std::uint64_t>(GetParam()));
     int mismatches = 0;
     for (int k = 0; k < SetsPerShard && mismatches < 5; ++k) {
-        IrrInputs in;
-        switch (k % 5) {
-            case 0: in = AnyValidInputs(draw); break;
-            case 1: in = RealisticLoan(draw); break;
-            case 2: in = ShortSmallLoan(draw); break;
-            case 3: in = CancellingMonth(draw); break;
-            default: in = ExactHit(draw); break;
-        }
+        const IrrInputs in = testing::MixedLoan(draw, k);
         const std::string fast = Observe(SearchIrr, in);
         const std::string reference = Observe(SearchIrrReference, in);
         if (fast != reference) {

@@ -1,0 +1,166 @@
+// Prints the calculation's outcomes in a form that can be compared byte for byte between two
+// builds of the core (say, a Linux one and a Windows one run under Wine):
+//   result_lines table                 the result field after Calculate, for fixed field texts
+//   result_lines generate SEED COUNT   generated loans, one per line, as the bits of the four inputs
+//   result_lines lines [EVERY] < LOANS for each loan: the outcome of the fast search and its line;
+//                                      every EVERY-th loan (default 1, 0 for none) is also
+//                                      searched by the straightforward loop
+// Doubles are written as their bits, never through the C library's formatting. Exits with 1
+// when the fast search and the straightforward loop disagree on some loan.
+
+#include "AppError.h"
+#include "ArithmeticFaults.h"
+#include "CalculateCommand.h"
+#include "FakeWindow.h"
+#include "GeneratedLoans.h"
+#include "IrrSearch.h"
+
+#include <bit>
+#include <cfenv>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <limits>
+#include <string>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace pellucor {
+namespace {
+
+std::string Bits(std::uint64_t v, int digits) {
+    static const char hex[] = "0123456789abcdef";
+    std::string out(static_cast<std::size_t>(digits), '0');
+    for (int k = digits - 1; k >= 0; --k, v >>= 4)
+        out[static_cast<std::size_t>(k)] = hex[v & 15];
+    return out;
+}
+
+std::string Bits(double v) {
+    return Bits(std::bit_cast<std::uint64_t>(v), 16);
+}
+
+std::string Flags() {
+    const int raised = std::fetestexcept(ArithmeticFaultFlags);
+    return std::string("flags=") + (raised & FE_OVERFLOW ? "O" : "") + (raised & FE_DIVBYZERO ? "Z" : "") +
+           (raised & FE_INVALID ? "I" : "") + (raised ? "" : "-");
+}
+
+std::string Observe(IrrOutcome (*search)(const IrrInputs&), const IrrInputs& in) {
+    ClearArithmeticFaults();
+    std::string seen;
+    try {
+        const IrrOutcome out = search(in);
+        seen = "rate=" + Bits(std::bit_cast<std::uint32_t>(out.bestRate), 8) + " pv=" + Bits(out.bestPresentValue) +
+               " " + Flags();
+        try {
+            seen += " | " + ResultLine(in, out, NumberLocale::PointDecimal());
+        } catch (const AppError& e) {
+            seen += " | raised " + std::to_string(e.Number()) + " " + e.Description();
+        }
+    } catch (const AppError& e) {
+        seen = "raised " + std::to_string(e.Number()) + " " + e.Description() + " " + Flags();
+    }
+    ClearArithmeticFaults();
+    return seen;
+}
+
+// The result field for the published rows; then searches that fault, which valid texts never
+// reach, with the flags they leave.
+int Table() {
+    static const char* const rows[][4] = {
+        {"60000", "360", "617.17", "0"},     {"60000", "360", "617.17", "-10000"}, {"60000", "360", "617.17", "10000"},
+        {"60000", "360.5", "617.17", "0"},   {"60000", "1", "0", "60600"},         {"50000", "120", "0", "100000"},
+        {"12000", "12", "1000", "0"},        {"1300", "12", "100", "0"},           {"1334", "12", "100", "0"},
+        {"740", "12", "100", "0"},           {"700", "12", "100", "0"},            {"667", "12", "100", "0"},
+        {"60000", "360", "100", "0"},        {"60000", "360", "0", "0"},           {"1", "1", "0", "1"},
+        {"100000000", "1000", "100000000", "100000000"},                           {"60,000", "360", "617.17", "0"},
+    };
+    for (const auto& row : rows) {
+        testing::FakeWindow window;
+        window.SetInputs(row[0], row[1], row[2], row[3]);
+        ClearArithmeticFaults();
+        cmdCalculate_Click(window, NumberLocale::PointDecimal());
+        std::cout << row[0] << " | " << row[1] << " | " << row[2] << " | " << row[3] << " -> " << window.Result();
+        for (const auto& box : window.boxes) {
+            std::string text = box.text;
+            for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;)
+                text.replace(at, 2, "/");
+            std::cout << " [box " << box.style << ": " << text << "]";
+        }
+        std::cout << '\n';
+    }
+    constexpr double Huge = std::numeric_limits<double>::max();
+    static const IrrInputs faulting[] = {
+        {60000, 1e6f, 617.17, 0},  {60000, -1e6f, 617.17, 0},     {60000, 8868, 617.17, 0},
+        {60000, 8867, 617.17, 0},  {1e8, 360, 1e306, 0},          {1e8, 1, Huge, -Huge},
+        {-Huge, 1, 0, Huge},       {0, 360, 617.17, 0},           {60000, -360, 617.17, 0},
+        {1, 0, 1, 1},              {60000, 360, std::numeric_limits<double>::infinity(), 0},
+    };
+    int mismatches = 0;
+    for (const IrrInputs& in : faulting) {
+        const std::string fast = Observe(SearchIrr, in);
+        std::cout << Bits(in.npv) << ' ' << Bits(std::bit_cast<std::uint32_t>(in.months), 8) << ' ' << Bits(in.payment)
+                  << ' ' << Bits(in.closing) << " -> " << fast << '\n';
+        if (fast != Observe(SearchIrrReference, in))
+            ++mismatches;
+    }
+    return mismatches == 0 ? 0 : 1;
+}
+
+int Generate(std::uint64_t seed, int count) {
+    testing::Draw draw(seed);
+    for (int k = 0; k < count; ++k) {
+        const IrrInputs in = testing::MixedLoan(draw, k);
+        std::cout << Bits(in.npv) << ' ' << Bits(std::bit_cast<std::uint32_t>(in.months), 8) << ' '
+                  << Bits(in.payment) << ' ' << Bits(in.closing) << '\n';
+    }
+    return 0;
+}
+
+int Lines(int every) {
+    int mismatches = 0;
+    int loan = 0;
+    std::string npv, months, payment, closing;
+    while (std::cin >> npv >> months >> payment >> closing) {
+        IrrInputs in;
+        in.npv = std::bit_cast<double>(std::strtoull(npv.c_str(), nullptr, 16));
+        in.months = std::bit_cast<float>(static_cast<std::uint32_t>(std::strtoul(months.c_str(), nullptr, 16)));
+        in.payment = std::bit_cast<double>(std::strtoull(payment.c_str(), nullptr, 16));
+        in.closing = std::bit_cast<double>(std::strtoull(closing.c_str(), nullptr, 16));
+        const std::string fast = Observe(SearchIrr, in);
+        std::cout << fast << '\n';
+        if (every == 0 || loan++ % every != 0)
+            continue;
+        const std::string reference = Observe(SearchIrrReference, in);
+        if (fast != reference) {
+            ++mismatches;
+            std::cerr << "fast search and loop differ on " << npv << ' ' << months << ' ' << payment << ' ' << closing
+                      << "\n  fast:      " << fast << "\n  reference: " << reference << '\n';
+        }
+    }
+    return mismatches == 0 ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace pellucor
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+    // Byte for byte: no carriage returns added to the line ends.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "table" && argc == 2)
+        return pellucor::Table();
+    if (mode == "generate" && argc == 4)
+        return pellucor::Generate(std::strtoull(argv[2], nullptr, 0), std::atoi(argv[3]));
+    if (mode == "lines" && argc <= 3)
+        return pellucor::Lines(argc == 3 ? std::atoi(argv[2]) : 1);
+    std::cerr << "usage: result_lines table | generate SEED COUNT | lines [EVERY] < LOANS\n";
+    return 2;
+}
