@@ -62,8 +62,9 @@ QMargins ExpectedFrameMargins(QWidget& window) {
     if (request == XCB_ATOM_NONE || !WindowManagerSupports(c, geometry->root, request))
         return {};
 
-    // The manager answers by setting the extents on the still unmapped window; a decorating
-    // manager does so at once, so a short bounded wait before the window exists is enough.
+    // The manager answers by setting the extents on the still unmapped window. A decorating
+    // manager does so within milliseconds, but on a loaded machine it may take a few hundred,
+    // and a late answer would leave the window off centre by half its title bar.
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
@@ -72,7 +73,7 @@ QMargins ExpectedFrameMargins(QWidget& window) {
     xcb_send_event(c, 0, geometry->root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char*>(&event));
     xcb_flush(c);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(1000);
     do {
         const ReplyPtr<xcb_get_property_reply_t> reply(
             xcb_get_property_reply(c, xcb_get_property(c, 0, id, extents, XCB_ATOM_CARDINAL, 0, 4), nullptr),

@@ -97,8 +97,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ReadPngResource(QStringLiteral(":/pellucor-32.png")))));
     frmMain window;
     // Centred is the whole window, title bar included; placed before it is shown, it never
-    // jumps.
-    // The window's position is then given as its client area's, which the manager keeps.
+    // jumps. The position is then given as the client area's, which the manager keeps.
     if (const QScreen* screen = window.screen()) {
         const QMargins margins = pellucor::ExpectedFrameMargins(window);
         QRect frame = QRect(QPoint(), window.size()).marginsAdded(margins);

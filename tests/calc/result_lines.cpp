@@ -6,7 +6,8 @@
 //                                      every EVERY-th loan (default 1, 0 for none) is also
 //                                      searched by the straightforward loop
 // Doubles are written as their bits, never through the C library's formatting. Exits with 1
-// when the fast search and the straightforward loop disagree on some loan.
+// when the fast search and the straightforward loop disagree on some loan (on the candidate
+// only where the line shows it).
 
 #include "AppError.h"
 #include "ArithmeticFaults.h"
@@ -69,16 +70,38 @@ std::string Observe(IrrOutcome (*search)(const IrrInputs&), const IrrInputs& in)
     return seen;
 }
 
+// What the straightforward loop must agree on: everything, except that under an out-of-range
+// line, which shows no candidate, the fast search may stop at another one.
+std::string Shown(const std::string& seen) {
+    const std::string outOfRange = "| IRR is out of range.";
+    const std::size_t flags = seen.find("flags=");
+    if (seen.size() >= outOfRange.size() &&
+        seen.compare(seen.size() - outOfRange.size(), outOfRange.size(), outOfRange) == 0 && flags != std::string::npos)
+        return seen.substr(flags);
+    return seen;
+}
+
 // The result field for the published rows; then searches that fault, which valid texts never
 // reach, with the flags they leave.
 int Table() {
     static const char* const rows[][4] = {
-        {"60000", "360", "617.17", "0"},     {"60000", "360", "617.17", "-10000"}, {"60000", "360", "617.17", "10000"},
-        {"60000", "360.5", "617.17", "0"},   {"60000", "1", "0", "60600"},         {"50000", "120", "0", "100000"},
-        {"12000", "12", "1000", "0"},        {"1300", "12", "100", "0"},           {"1334", "12", "100", "0"},
-        {"740", "12", "100", "0"},           {"700", "12", "100", "0"},            {"667", "12", "100", "0"},
-        {"60000", "360", "100", "0"},        {"60000", "360", "0", "0"},           {"1", "1", "0", "1"},
-        {"100000000", "1000", "100000000", "100000000"},                           {"60,000", "360", "617.17", "0"},
+        {"60000", "360", "617.17", "0"},
+        {"60000", "360", "617.17", "-10000"},
+        {"60000", "360", "617.17", "10000"},
+        {"60000", "360.5", "617.17", "0"},
+        {"60000", "1", "0", "60600"},
+        {"50000", "120", "0", "100000"},
+        {"12000", "12", "1000", "0"},
+        {"1300", "12", "100", "0"},
+        {"1334", "12", "100", "0"},
+        {"740", "12", "100", "0"},
+        {"700", "12", "100", "0"},
+        {"667", "12", "100", "0"},
+        {"60000", "360", "100", "0"},
+        {"60000", "360", "0", "0"},
+        {"1", "1", "0", "1"},
+        {"100000000", "1000", "100000000", "100000000"},
+        {"60,000", "360", "617.17", "0"},
     };
     for (const auto& row : rows) {
         testing::FakeWindow window;
@@ -96,17 +119,24 @@ int Table() {
     }
     constexpr double Huge = std::numeric_limits<double>::max();
     static const IrrInputs faulting[] = {
-        {60000, 1e6f, 617.17, 0},  {60000, -1e6f, 617.17, 0},     {60000, 8868, 617.17, 0},
-        {60000, 8867, 617.17, 0},  {1e8, 360, 1e306, 0},          {1e8, 1, Huge, -Huge},
-        {-Huge, 1, 0, Huge},       {0, 360, 617.17, 0},           {60000, -360, 617.17, 0},
-        {1, 0, 1, 1},              {60000, 360, std::numeric_limits<double>::infinity(), 0},
+        {60000, 1e6f, 617.17, 0},
+        {60000, -1e6f, 617.17, 0},
+        {60000, 8868, 617.17, 0},
+        {60000, 8867, 617.17, 0},
+        {1e8, 360, 1e306, 0},
+        {1e8, 1, Huge, -Huge},
+        {-Huge, 1, 0, Huge},
+        {0, 360, 617.17, 0},
+        {60000, -360, 617.17, 0},
+        {1, 0, 1, 1},
+        {60000, 360, std::numeric_limits<double>::infinity(), 0},
     };
     int mismatches = 0;
     for (const IrrInputs& in : faulting) {
         const std::string fast = Observe(SearchIrr, in);
         std::cout << Bits(in.npv) << ' ' << Bits(std::bit_cast<std::uint32_t>(in.months), 8) << ' ' << Bits(in.payment)
                   << ' ' << Bits(in.closing) << " -> " << fast << '\n';
-        if (fast != Observe(SearchIrrReference, in))
+        if (Shown(fast) != Shown(Observe(SearchIrrReference, in)))
             ++mismatches;
     }
     return mismatches == 0 ? 0 : 1;
@@ -116,8 +146,8 @@ int Generate(std::uint64_t seed, int count) {
     testing::Draw draw(seed);
     for (int k = 0; k < count; ++k) {
         const IrrInputs in = testing::MixedLoan(draw, k);
-        std::cout << Bits(in.npv) << ' ' << Bits(std::bit_cast<std::uint32_t>(in.months), 8) << ' '
-                  << Bits(in.payment) << ' ' << Bits(in.closing) << '\n';
+        std::cout << Bits(in.npv) << ' ' << Bits(std::bit_cast<std::uint32_t>(in.months), 8) << ' ' << Bits(in.payment)
+                  << ' ' << Bits(in.closing) << '\n';
     }
     return 0;
 }
@@ -137,7 +167,7 @@ int Lines(int every) {
         if (every == 0 || loan++ % every != 0)
             continue;
         const std::string reference = Observe(SearchIrrReference, in);
-        if (fast != reference) {
+        if (Shown(fast) != Shown(reference)) {
             ++mismatches;
             std::cerr << "fast search and loop differ on " << npv << ' ' << months << ' ' << payment << ' ' << closing
                       << "\n  fast:      " << fast << "\n  reference: " << reference << '\n';

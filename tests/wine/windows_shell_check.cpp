@@ -15,6 +15,7 @@
 
 #include <cstdio>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,24 +33,35 @@ void Check(bool ok, const std::string& what) {
 // The real shell, with every call and its code written down.
 class RecordingShell : public Shell {
 public:
-    std::int32_t Execute(std::int32_t owner, const std::optional<std::string>& verb, const std::string& file,
-                         const std::string& parameters, const std::string& directory,
-                         std::int32_t showCommand) override {
-        const std::int32_t code = real_.Execute(owner, verb, file, parameters, directory, showCommand);
-        calls.push_back("Execute " + file + (parameters.empty() ? "" : " " + parameters) + " -> " + std::to_string(code));
-        return code;
+    void Execute(std::int32_t owner, const std::optional<std::string>& verb, const std::string& file,
+                 const std::string& parameters, const std::string& directory, std::int32_t showCommand,
+                 ShellDone done) override {
+        real_.Execute(owner, verb, file, parameters, directory, showCommand,
+                      Recorded("Execute " + file + (parameters.empty() ? "" : " " + parameters), std::move(done)));
     }
-    std::int32_t ExecuteOpenWith(std::int32_t owner, const std::string& file) override {
-        const std::int32_t code = real_.ExecuteOpenWith(owner, file);
-        calls.push_back("OpenWith " + file + " -> " + std::to_string(code));
-        return code;
+    void ExecuteOpenWith(std::int32_t owner, const std::string& file, ShellDone done) override {
+        real_.ExecuteOpenWith(owner, file, Recorded("OpenWith " + file, std::move(done)));
     }
 
     std::vector<std::string> calls;
 
 private:
+    ShellDone Recorded(std::string call, ShellDone done) {
+        return [this, call = std::move(call), done = std::move(done)](std::int32_t code) {
+            calls.push_back(call + " -> " + std::to_string(code));
+            done(code);
+        };
+    }
+
     ShellWindows real_;
 };
+
+// The execute service answers before it returns; a code that never arrives shows as 0.
+std::int32_t Answer(const std::function<void(ShellDone)>& call) {
+    std::int32_t code = 0;
+    call([&code](std::int32_t answer) { code = answer; });
+    return code;
+}
 
 class RecordingBoxes : public MessageBoxHost {
 public:
@@ -97,8 +109,8 @@ std::string AwaitProcesses(const char* exeName, DWORD boundMs) {
     for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
         if (lstrcmpiA(entry.szExeFile, exeName) != 0)
             continue;
-        const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE,
-                                           entry.th32ProcessID);
+        const HANDLE process =
+            OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, entry.th32ProcessID);
         if (process == nullptr)
             continue;
         if (WaitForSingleObject(process, boundMs) == WAIT_OBJECT_0) {
@@ -120,12 +132,17 @@ void HelpAddressOpens() {
     RecordingShell shell;
     RecordingBoxes boxes({MsgBoxAnswer::Ok});
     RecordingClipboard clipboard;
-    OpenWebPage(boxes, shell, clipboard, HelpPageAddress, 0, true);
+    bool finished = false;
+    OpenWebPage(boxes, shell, clipboard, HelpPageAddress, 0, true, [&finished] { finished = true; });
+    Check(finished, "the request has finished when the call returns");
     std::printf("INFO help address: shell %s\n", Joined(shell.calls).c_str());
     Check(shell.calls.size() == 1 && shell.calls[0].rfind(std::string("Execute ") + HelpPageAddress + " -> ", 0) == 0,
           "the help address goes to the execute service once");
-    const std::int32_t code = ShellWindows().Execute(0, std::nullopt, HelpPageAddress, "", "", ShowCommand::Normal);
-    Check(code > ShellResult::LastFailure, "the execute service opens the help address (code " + std::to_string(code) + ")");
+    const std::int32_t code = Answer([](ShellDone done) {
+        ShellWindows().Execute(0, std::nullopt, HelpPageAddress, "", "", ShowCommand::Normal, std::move(done));
+    });
+    Check(code > ShellResult::LastFailure,
+          "the execute service opens the help address (code " + std::to_string(code) + ")");
     Check(boxes.shown.size() == 1, "only the confirmation box is shown: " + Joined(boxes.shown));
     Check(clipboard.steps.empty(), "the clipboard is left alone");
 }
@@ -144,8 +161,11 @@ std::string TempFile(const char* name, bool create) {
 
 void UnassociatedDocumentOffersOpenWith() {
     const std::string document = TempFile("pellucor-check.pellucor-unopenable", true);
-    const std::int32_t code = ShellWindows().Execute(0, std::nullopt, document, "", "", ShowCommand::Normal);
-    Check(code == ShellResult::NoAssociation, "a document nothing opens gives code 31 (got " + std::to_string(code) + ")");
+    const std::int32_t code = Answer([&document](ShellDone done) {
+        ShellWindows().Execute(0, std::nullopt, document, "", "", ShowCommand::Normal, std::move(done));
+    });
+    Check(code == ShellResult::NoAssociation,
+          "a document nothing opens gives code 31 (got " + std::to_string(code) + ")");
 
     RecordingShell shell;
     RecordingBoxes boxes({});
@@ -154,7 +174,8 @@ void UnassociatedDocumentOffersOpenWith() {
     std::printf("INFO unassociated document: shell %s\n", Joined(shell.calls).c_str());
     Check(shell.calls.size() == 2 && shell.calls[1].rfind("OpenWith " + document + " -> ", 0) == 0,
           "code 31 leads to the Open With start");
-    const std::int32_t openWith = ShellWindows().ExecuteOpenWith(0, document);
+    const std::int32_t openWith =
+        Answer([&document](ShellDone done) { ShellWindows().ExecuteOpenWith(0, document, std::move(done)); });
     Check(openWith > ShellResult::LastFailure,
           "RUNDLL32 with shell32.dll,OpenAs_RunDLL starts (code " + std::to_string(openWith) + ")");
     Check(boxes.shown.empty(), "a started Open With shows no fallback box: " + Joined(boxes.shown));
@@ -175,9 +196,9 @@ void MissingDocumentFallsBackToTheClipboard() {
         Check(shell.calls.size() == 1 && shell.calls[0].find(" -> 2") != std::string::npos,
               label + ": file not found (2), and no Open With");
         Check(boxes.shown.size() == 1 && boxes.shown[0].rfind("35: Sorry.", 0) == 0, label + ": the fallback box");
-        const std::vector<std::string> expected =
-            answer == MsgBoxAnswer::Yes ? std::vector<std::string>{"Clear", "SetText " + missing}
-                                        : std::vector<std::string>{};
+        const std::vector<std::string> expected = answer == MsgBoxAnswer::Yes
+                                                      ? std::vector<std::string>{"Clear", "SetText " + missing}
+                                                      : std::vector<std::string>{};
         Check(clipboard.steps == expected, label + ": clipboard " + Joined(clipboard.steps));
     }
 }
