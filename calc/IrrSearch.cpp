@@ -168,12 +168,24 @@ void NarrowByCurvature(const Candidate& first, const Candidate& last, const IrrI
     pvLow = std::fmax(pvLow, low - (spread + 4 * Unit * std::fabs(low)));
 }
 
-// The smallest difference any candidate strictly between first and last can have. The true
-// power is monotonic in the rate; the computed one is within PowerSlack of it; every later
-// step is a rounded operation, and rounding is monotonic, so applying the same operations to
-// the ends of each interval bounds what the candidates compute. Negative when the bounds
-// leave the safe range.
-double LowestDifference(const Candidate& first, const Candidate& last, const IrrInputs& in) {
+// The smallest |NPV - pv| for pv in [pvLow, pvHigh]; NPV - pv falls as pv rises.
+double Closest(double npv, double pvLow, double pvHigh) {
+    const double below = npv - pvHigh;
+    const double above = npv - pvLow;
+    if (below > 0)
+        return below;
+    if (above < 0)
+        return -above;
+    return 0.0;
+}
+
+// The smallest difference any candidate strictly between first and last can have, or a lower
+// bound on it that already exceeds beat or reaches limit. The true power is monotonic in the
+// rate; the computed one is within PowerSlack of it; every later step is a rounded operation,
+// and rounding is monotonic, so applying the same operations to the ends of each interval
+// bounds what the candidates compute. Negative when the bounds leave the safe range.
+double LowestDifference(const Candidate& first, const Candidate& last, const IrrInputs& in, double beat,
+                        double limit) {
     const double pLow = std::fmin(first.power, last.power) * (1.0 - PowerSlack);
     const double pHigh = std::fmax(first.power, last.power) * (1.0 + PowerSlack);
     if (!(pLow >= SafePowerLow && pHigh <= SafePowerHigh))
@@ -201,16 +213,12 @@ double LowestDifference(const Candidate& first, const Candidate& last, const Irr
     double pvHigh = std::fmax(paymentA, paymentB) + std::fmax(closingA, closingB);
     if (in.months == 1.0f)
         NarrowOneMonth(first, std::fmax(std::fabs(afLow), std::fabs(afHigh)), dfLow, dfHigh, in, pvLow, pvHigh);
-    if (in.months >= 1.0f && in.months <= 10000.0f)
-        NarrowByCurvature(first, last, in, pvLow, pvHigh);
-    // NPV - pv falls as pv rises.
-    const double below = in.npv - pvHigh;
-    const double above = in.npv - pvLow;
-    if (below > 0)
-        return below;
-    if (above < 0)
-        return -above;
-    return 0.0;
+    const double lowest = Closest(in.npv, pvLow, pvHigh);
+    // The curvature bound costs a few divisions, which only ranges still in doubt pay.
+    if (lowest > beat || lowest >= limit || !(in.months >= 1.0f && in.months <= 10000.0f))
+        return lowest;
+    NarrowByCurvature(first, last, in, pvLow, pvHigh);
+    return Closest(in.npv, pvLow, pvHigh);
 }
 
 // A difference from which on a candidate could only give "IRR is out of range.": d >= T
@@ -269,12 +277,13 @@ private:
     void Refine(const Candidate& first, const Candidate& last) {
         if (!safe_ || last.index - first.index < 2)
             return;
-        const double lowest = LowestDifference(first, last, in_);
+        const double limit = std::fmin(in_.npv, outOfRange_);
+        const double lowest = LowestDifference(first, last, in_, bound_, limit);
         if (lowest < 0) {
             safe_ = false;
             return;
         }
-        if (lowest > bound_ || lowest >= in_.npv || lowest >= outOfRange_)
+        if (lowest > bound_ || lowest >= limit)
             return;
         if (last.index - first.index <= LeafSize) {
             for (std::int32_t i = first.index + 1; i < last.index; ++i)
