@@ -214,8 +214,11 @@ double LowestDifference(const Candidate& first, const Candidate& last, const Irr
     if (in.months == 1.0f)
         NarrowOneMonth(first, std::fmax(std::fabs(afLow), std::fabs(afHigh)), dfLow, dfHigh, in, pvLow, pvHigh);
     const double lowest = Closest(in.npv, pvLow, pvHigh);
-    // The curvature bound costs a few divisions, which only ranges still in doubt pay.
-    if (lowest > beat || lowest >= limit || !(in.months >= 1.0f && in.months <= 10000.0f))
+    // The curvature bound costs a few divisions, which only ranges still in doubt pay, and
+    // only where the present value can turn: with both amounts of one sign it is monotonic,
+    // and the bounds above follow it closely.
+    const bool opposed = (in.payment > 0 && in.closing < 0) || (in.payment < 0 && in.closing > 0);
+    if (lowest > beat || lowest >= limit || !opposed || !(in.months >= 1.0f && in.months <= 10000.0f))
         return lowest;
     NarrowByCurvature(first, last, in, pvLow, pvHigh);
     return Closest(in.npv, pvLow, pvHigh);
