@@ -24,8 +24,31 @@ const IrrInputs NothingPaidBack{60000, 360, 0, 0};
 
 // Payment and closing amount pulling against each other: the present value stays within 30 of
 // 10,100 over all candidates and peaks near 45 %, where thousands of candidates lie within a
-// cent or so of the best. The slowest valid input known.
+// cent or so of the best.
 const IrrInputs FlatPresentValues{10367.813338678059, 2.88926959f, 11254.868233712697, -22416.434332386452};
+
+// Short loans of that kind across the ranges: closing amounts of 1 to 1.15 times (N + 1) / 2
+// payments, where the present value turns over the candidates, and NPV from just below its
+// peak to 10 % above; the time is per search.
+std::vector<IrrInputs> FlatLoans() {
+    std::vector<IrrInputs> inputs;
+    for (float months : {1.5f, 2.0f, 2.88926959f, 4.0f, 7.25f, 12.0f, 24.0f}) {
+        for (double payment : {2.07, 11254.87, 4.5e7}) {
+            for (double ratio : {1.0, 1.03, 1.15}) {
+                const double closing = -payment * (months + 1.0) / 2 * ratio;
+                double peak = 0;
+                for (std::int32_t i = 1; i <= CandidateCount; i += 97) {
+                    const double m = static_cast<double>(CandidateRate(i)) / 12.0;
+                    const double p = std::pow(m + 1.0, static_cast<double>(months));
+                    peak = std::fmax(peak, (1.0 - 1.0 / p) / m * payment + closing / p);
+                }
+                for (double above : {0.999, 1.02, 1.1})
+                    inputs.push_back({std::fmax(1.0, peak * above), months, payment, closing});
+            }
+        }
+    }
+    return inputs;
+}
 
 // One month, payment and closing amount cancelling: the present values are rounding noise.
 const IrrInputs CancellingMonth{1, 1, 100000000, -100000000};
@@ -78,6 +101,17 @@ void SearchIrrVariedBench(benchmark::State& state) {
 
 void SearchIrrCancellingBench(benchmark::State& state) {
     const std::vector<IrrInputs> inputs = CancellingMonths();
+    for (auto _ : state) {
+        for (const IrrInputs& in : inputs) {
+            ClearArithmeticFaults();
+            benchmark::DoNotOptimize(SearchIrr(in));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(inputs.size()));
+}
+
+void SearchIrrFlatBench(benchmark::State& state) {
+    const std::vector<IrrInputs> inputs = FlatLoans();
     for (auto _ : state) {
         for (const IrrInputs& in : inputs) {
             ClearArithmeticFaults();
@@ -156,6 +190,7 @@ BENCHMARK_CAPTURE(SearchIrrReferenceBench, CancellingMonth, CancellingMonth)->Un
 BENCHMARK(SearchIrrCancellingBench)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SearchIrrBench, FlatPresentValues, FlatPresentValues)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SearchIrrReferenceBench, FlatPresentValues, FlatPresentValues)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SearchIrrFlatBench)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(OnePowerPerCandidateBench, InitialInputs, InitialInputs)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(PowerCallsBench, InitialInputs, InitialInputs)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(ClickPathBench, InitialInputs, "60000", "360", "617.17")->Unit(benchmark::kMicrosecond);

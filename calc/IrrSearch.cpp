@@ -132,12 +132,60 @@ void NarrowOneMonth(const Candidate& first, double afMax, double dfLow, double d
     pvHigh = std::fmin(pvHigh, std::fmax(sumLow, sumHigh) + noise);
 }
 
-// The smallest difference any candidate strictly between first and last can have. The true
-// power is monotonic in the rate; the computed one is within PowerSlack of it; every later
-// step is a rounded operation, and rounding is monotonic, so applying the same operations to
-// the ends of each interval bounds what the candidates compute. Negative when the bounds
-// leave the safe range.
-double LowestDifference(const Candidate& first, const Candidate& last, const IrrInputs& in) {
+// Where the payment and the closing amount pull against each other the present value can
+// turn inside a range, and bounds from its ends' factors stay as wide as either term moves,
+// though the sum barely does. This bounds the sum by its curvature instead. With f(m) =
+// PMT A(m) + closing D(m) in exact arithmetic, D = (1 + m)^-N and A = (1 - D) / m =
+// integral over s in [0, 1] of N (1 + s m)^-(N+1), every f(x) in [a, b] lies within
+// (b - a)^2 / 8 max|f''| of the chord, so within that of the ends' f. D'' = N (N + 1)
+// (1 + m)^-(N+2) <= N (N + 1) D(a); A'' = N (N + 1) (N + 2) times the integral of s^2
+// (1 + s m)^-(N+3), which is at most 1/3, and at most 2 / k^3 with k = (N + 3) a / (1 + a)
+// <= (N + 3) ln(1 + a) <= (N + 3) ln(1 + s m) / s. A computed present value differs from f
+// by at most E: p = (1 + m)^N (1 + t) with |t| <= PowerSlack + 1.01 N u (b = fl(1 + m)), so
+// df = D (1 + e) with |e| <= PowerSlack + (N + 4) u, af = A (1 + 2u) - D e / m, and the
+// products and the sum add u of each magnitude. The ends and the candidate each carry E.
+void NarrowByCurvature(const Candidate& first, const Candidate& last, const IrrInputs& in, double& pvLow,
+                       double& pvHigh) {
+    constexpr double Unit = 0x1p-53;
+    const double n = in.months;
+    const double a = first.monthly;
+    const double dMax = std::fmin(1.0, first.power > 0 ? 1.0 / first.power * (1 + 1e-6) : 1.0);
+    const double e = (PowerSlack + (n + 4) * Unit) * (1 + 1e-6);
+    const double aMax = std::fmin(n, ((1.0 - 1.0 / first.power) / a + 2 * dMax * e / a) * (1 + 1e-6));
+    const double pmt = std::fabs(in.payment);
+    const double closing = std::fabs(in.closing);
+    const double noise = pmt * dMax * e / a + closing * dMax * e + 6 * Unit * (pmt * aMax + closing * dMax) + 1e-300;
+    const double k = (n + 3) * a / (1 + a) * (1 - 1e-9);
+    const double integral = std::fmin(1.0 / 3, 2 / (k * k * k));
+    const double curvature = pmt * n * (n + 1) * (n + 2) * integral + closing * n * (n + 1) * dMax;
+    const double width = last.monthly - first.monthly;
+    const double chordGap = width * width / 8 * curvature;
+    const double high = std::fmax(first.presentValue, last.presentValue);
+    const double low = std::fmin(first.presentValue, last.presentValue);
+    // The last terms cover the rounding of the bounds themselves.
+    const double spread = (2 * noise + chordGap) * (1 + 1e-9) + 1e-300;
+    pvHigh = std::fmin(pvHigh, high + (spread + 4 * Unit * std::fabs(high)));
+    pvLow = std::fmax(pvLow, low - (spread + 4 * Unit * std::fabs(low)));
+}
+
+// The smallest |NPV - pv| for pv in [pvLow, pvHigh]; NPV - pv falls as pv rises.
+double Closest(double npv, double pvLow, double pvHigh) {
+    const double below = npv - pvHigh;
+    const double above = npv - pvLow;
+    if (below > 0)
+        return below;
+    if (above < 0)
+        return -above;
+    return 0.0;
+}
+
+// The smallest difference any candidate strictly between first and last can have, or a lower
+// bound on it that already exceeds beat or reaches limit. The true power is monotonic in the
+// rate; the computed one is within PowerSlack of it; every later step is a rounded operation,
+// and rounding is monotonic, so applying the same operations to the ends of each interval
+// bounds what the candidates compute. Negative when the bounds leave the safe range.
+double LowestDifference(const Candidate& first, const Candidate& last, const IrrInputs& in, double beat,
+                        double limit) {
     const double pLow = std::fmin(first.power, last.power) * (1.0 - PowerSlack);
     const double pHigh = std::fmax(first.power, last.power) * (1.0 + PowerSlack);
     if (!(pLow >= SafePowerLow && pHigh <= SafePowerHigh))
@@ -165,14 +213,15 @@ double LowestDifference(const Candidate& first, const Candidate& last, const Irr
     double pvHigh = std::fmax(paymentA, paymentB) + std::fmax(closingA, closingB);
     if (in.months == 1.0f)
         NarrowOneMonth(first, std::fmax(std::fabs(afLow), std::fabs(afHigh)), dfLow, dfHigh, in, pvLow, pvHigh);
-    // NPV - pv falls as pv rises.
-    const double below = in.npv - pvHigh;
-    const double above = in.npv - pvLow;
-    if (below > 0)
-        return below;
-    if (above < 0)
-        return -above;
-    return 0.0;
+    const double lowest = Closest(in.npv, pvLow, pvHigh);
+    // The curvature bound costs a few divisions, which only ranges still in doubt pay, and
+    // only where the present value can turn: with both amounts of one sign it is monotonic,
+    // and the bounds above follow it closely.
+    const bool opposed = (in.payment > 0 && in.closing < 0) || (in.payment < 0 && in.closing > 0);
+    if (lowest > beat || lowest >= limit || !opposed || !(in.months >= 1.0f && in.months <= 10000.0f))
+        return lowest;
+    NarrowByCurvature(first, last, in, pvLow, pvHigh);
+    return Closest(in.npv, pvLow, pvHigh);
 }
 
 // A difference from which on a candidate could only give "IRR is out of range.": d >= T
@@ -231,12 +280,13 @@ private:
     void Refine(const Candidate& first, const Candidate& last) {
         if (!safe_ || last.index - first.index < 2)
             return;
-        const double lowest = LowestDifference(first, last, in_);
+        const double limit = std::fmin(in_.npv, outOfRange_);
+        const double lowest = LowestDifference(first, last, in_, bound_, limit);
         if (lowest < 0) {
             safe_ = false;
             return;
         }
-        if (lowest > bound_ || lowest >= in_.npv || lowest >= outOfRange_)
+        if (lowest > bound_ || lowest >= limit)
             return;
         if (last.index - first.index <= LeafSize) {
             for (std::int32_t i = first.index + 1; i < last.index; ++i)

@@ -85,13 +85,34 @@ IrrInputs CancellingMonth(Draw& draw) {
     return in;
 }
 
+IrrInputs OpposedFlows(Draw& draw) {
+    IrrInputs in;
+    in.months = static_cast<float>(draw.Chance(0.5) ? draw.Integer(1, 24) : draw.Uniform(1, 24));
+    const double n = in.months;
+    // Near (N + 1) / 2 the two terms' slopes cancel at the lowest rates.
+    const double ratio = (n + 1) / 2 * draw.Uniform(0.98, 1.15);
+    in.payment = draw.LogUniform(0.01, 1e8 / ratio);
+    if (draw.Chance(0.5))
+        in.payment = Cents(in.payment);
+    in.closing = -in.payment * ratio;
+    double peak = 0;
+    for (std::int32_t i = 1; i <= CandidateCount; i += 997) {
+        const double m = static_cast<double>(CandidateRate(i)) / 12.0;
+        const double p = Power(m + 1.0, n);
+        peak = std::fmax(peak, (1.0 - 1.0 / p) / m * in.payment + 1.0 / p * in.closing);
+    }
+    in.npv = std::fmin(1e8, std::fmax(1.0, peak * draw.Uniform(0.97, 1.13)));
+    return in;
+}
+
 IrrInputs MixedLoan(Draw& draw, int k) {
-    switch (k % 5) {
+    switch (k % 6) {
         case 0: return AnyValidInputs(draw);
         case 1: return RealisticLoan(draw);
         case 2: return ShortSmallLoan(draw);
         case 3: return CancellingMonth(draw);
-        default: return ExactHit(draw);
+        case 4: return ExactHit(draw);
+        default: return OpposedFlows(draw);
     }
 }
 

@@ -45,7 +45,11 @@ IrrInputs ExactHit(Draw& draw);
 // are rounding noise around (PMT + closing) / (1 + m), loudest at the lowest rates.
 IrrInputs CancellingMonth(Draw& draw);
 
-// The k-th loan of a run: the five kinds above in turn.
+// Short loans whose closing amount outweighs the payments so that the present value rises
+// and falls over the candidates, with NPV near its flat peak: thousands of near ties.
+IrrInputs OpposedFlows(Draw& draw);
+
+// The k-th loan of a run: the six kinds above in turn.
 IrrInputs MixedLoan(Draw& draw, int k);
 
 }  // namespace pellucor::testing

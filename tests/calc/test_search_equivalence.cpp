@@ -139,7 +139,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"InteriorPeakJustWithinTolerance", {519.45, 12, 100, -750}},
         Case{"InteriorPeakJustBeyondTolerance", {525.25, 12, 100, -750}},
         // Within 30 of 10,100 at every candidate: thousands of near ties around a flat peak.
-        Case{"FlatPresentValues", {10367.813338678059, 2.88926959f, 11254.868233712697, -22416.434332386452}}),
+        Case{"FlatPresentValues", {10367.813338678059, 2.88926959f, 11254.868233712697, -22416.434332386452}},
+        Case{"FlatSmallAmounts", {1.617877254890925, 2.62720108f, 2.0754236313964252, -3.8636133291942003}},
+        Case{"FlatWholeMonths", {22883.657022882791, 2, 45510.35, -69954.596657479662}}),
     CaseName);
 
 constexpr double Huge = std::numeric_limits<double>::max();
