@@ -86,10 +86,14 @@ def start_window_manager(session, config=None):
     argv = ["openbox", "--sm-disable"]
     if config:
         argv += ["--config-file", config]
+    # A manager that has gone leaves its properties on the root, and openbox names its check
+    # window before it has read its theme and can answer a request for frame extents: wait for
+    # the theme's name, set anew.
+    for name in ("_NET_SUPPORTING_WM_CHECK", "_OB_THEME"):
+        session.run("xprop", "-root", "-remove", name, check_rc=False)
     wm = session.spawn(argv, env=session.env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     session.wait_for("the window manager",
-                     lambda: "window id" in session.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK",
-                                                        check_rc=False), wm)
+                     lambda: "=" in session.run("xprop", "-root", "_OB_THEME", check_rc=False), wm)
     return wm
 
 
