@@ -9,10 +9,8 @@ import argparse
 import importlib.util
 import os
 import shutil
-import signal
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -124,17 +122,11 @@ def main():
         print("SKIP: missing:", ", ".join(missing), "(packages xvfb dbus-daemon at-spi2-core python3-pyatspi)")
         return e2e.SKIP
 
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
-    workdir = tempfile.mkdtemp(prefix="pellucor-a11y-")
-    try:
+    def body(workdir):
         with e2e.Session(workdir) as session:
             run(session, args.executable)
-    except Failure as failure:
-        print("FAIL:", failure)
-        return 1
-    finally:
-        shutil.rmtree(workdir, ignore_errors=True)
-    return 0
+
+    return e2e.run_in_workdir("pellucor-a11y-", None, body)
 
 
 if __name__ == "__main__":

@@ -8,10 +8,8 @@ French space-grouped digits calculates. Every process it starts is ended on the 
 import argparse
 import os
 import shutil
-import signal
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -211,25 +209,11 @@ def main():
         print("SKIP: locales not generated:", ", ".join(absent), "(run scripts/install-deps.sh test)")
         return e2e.SKIP
 
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
-    workdir = args.keep or tempfile.mkdtemp(prefix="pellucor-desktop-")
-    os.makedirs(workdir, exist_ok=True)
-    try:
+    def body(workdir):
         with e2e.Session(workdir) as session:
             run(session, args.executable)
-    except Failure as failure:
-        print("FAIL:", failure)
-        for name in sorted(os.listdir(workdir)):
-            if name.endswith(".log"):
-                with open(os.path.join(workdir, name)) as log:
-                    text = log.read().strip()
-                if text:
-                    print(f"--- {name}\n{text}")
-        return 1
-    finally:
-        if not args.keep:
-            shutil.rmtree(workdir, ignore_errors=True)
-    return 0
+
+    return e2e.run_in_workdir("pellucor-desktop-", args.keep, body)
 
 
 if __name__ == "__main__":

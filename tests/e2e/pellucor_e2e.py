@@ -70,6 +70,30 @@ def check(condition, message):
         raise Failure(message)
 
 
+def run_in_workdir(prefix, keep, body, log_prefix=""):
+    """Runs body(workdir) in a fresh directory (or keep), ending the processes on ctest's
+    SIGTERM too; on a failure prints it with the logs whose names start with log_prefix.
+    Returns the exit status."""
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    workdir = keep or tempfile.mkdtemp(prefix=prefix)
+    os.makedirs(workdir, exist_ok=True)
+    try:
+        body(workdir)
+    except Failure as failure:
+        print("FAIL:", failure)
+        for name in sorted(os.listdir(workdir)):
+            if name.startswith(log_prefix) and name.endswith(".log"):
+                with open(os.path.join(workdir, name)) as log:
+                    text = log.read().strip()
+                if text:
+                    print(f"--- {name}\n{text}")
+        return 1
+    finally:
+        if not keep:
+            shutil.rmtree(workdir, ignore_errors=True)
+    return 0
+
+
 def centre(name, scale=1):
     (cx, cy), left, top, width, height = CONTROLS[name]
     x = (cx + left + width / 2) / TWIPS_PER_PIXEL
@@ -410,29 +434,14 @@ def main():
         print("SKIP: missing tools:", ", ".join(missing), "(packages xvfb xdotool xclip x11-utils imagemagick)")
         return SKIP
 
-    # ctest may end the test with SIGTERM; unwind so the processes are ended.
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
-    workdir = args.keep or tempfile.mkdtemp(prefix="pellucor-e2e-")
-    os.makedirs(workdir, exist_ok=True)
-    try:
+    def body(workdir):
         with Session(workdir) as session:
             session.start_xvfb()
             reference = user_session(session, args.executable)
             scaled_session(session, args.executable, reference)
             help_session(session, args.executable)
-    except Failure as failure:
-        print("FAIL:", failure)
-        for name in sorted(os.listdir(workdir)):
-            if name.endswith(".log"):
-                with open(os.path.join(workdir, name)) as log:
-                    text = log.read().strip()
-                if text:
-                    print(f"--- {name}\n{text}")
-        return 1
-    finally:
-        if not args.keep:
-            shutil.rmtree(workdir, ignore_errors=True)
-    return 0
+
+    return run_in_workdir("pellucor-e2e-", args.keep, body)
 
 
 if __name__ == "__main__":

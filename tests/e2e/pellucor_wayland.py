@@ -20,10 +20,12 @@ import signal
 import socket
 import subprocess
 import sys
-import tempfile
 import threading
 import time
 import warnings
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import pellucor_e2e as e2e  # noqa: E402
 
 SKIP = 77
 # Waits below only guard against a hang; nothing is asserted about how long anything takes.
@@ -77,13 +79,8 @@ BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Config
 """
 
 
-class Failure(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
+Failure = e2e.Failure
+check = e2e.check
 
 
 def die_with_parent():
@@ -662,30 +659,18 @@ def main():
 
     # The action-name call is deprecated in newer libatspi; its replacement is missing in older.
     warnings.filterwarnings("ignore", category=DeprecationWarning, message=".*get_action_name")
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
-    workdir = args.keep or tempfile.mkdtemp(prefix="pellucor-wayland-")
-    os.makedirs(workdir, exist_ok=True)
-    started = time.monotonic()
-    try:
+    def body(workdir):
         with Session(workdir) as session:
             session.start_weston()
             session.start_buses()
             main_session(session, args.executable)
             launches(session, args.executable)
-    except Failure as failure:
-        print("FAIL:", failure)
-        for name in sorted(os.listdir(workdir)):
-            if name.startswith("pellucor-") and name.endswith(".log"):
-                with open(os.path.join(workdir, name)) as log:
-                    text = log.read().strip()
-                if text:
-                    print(f"--- {name}\n{text}")
-        return 1
-    finally:
-        if not args.keep:
-            shutil.rmtree(workdir, ignore_errors=True)
-    print(f"done in {time.monotonic() - started:.1f} s")
-    return 0
+
+    started = time.monotonic()
+    status = e2e.run_in_workdir("pellucor-wayland-", args.keep, body, log_prefix="pellucor-")
+    if status == 0:
+        print(f"done in {time.monotonic() - started:.1f} s")
+    return status
 
 
 if __name__ == "__main__":
