@@ -11,11 +11,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#endif
+
+#if defined(PELLUCOR_HAVE_FONTCONFIG)
+#include <fontconfig/fontconfig.h>
 #endif
 
 namespace {
@@ -83,6 +88,12 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
+#if defined(PELLUCOR_HAVE_FONTCONFIG)
+    // Reading the font configuration (dozens of files, then the caches) is the largest single
+    // cost of the first text drawn. It needs no display, so it runs beside the connection to
+    // one and is done, or waited for, before the window is built; the library keeps it for Qt.
+    std::jthread fontConfiguration([] { FcInit(); });
+#endif
     // Named for Qt's start only: what the help page's opener starts chooses for itself.
     if (display == Found::X11Only)
         qputenv("QT_QPA_PLATFORM", "xcb");
@@ -95,6 +106,9 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationDomain(QStringLiteral("pellucor.org"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pellucor.Pellucor"));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ReadPngResource(QStringLiteral(":/pellucor-32.png")))));
+#if defined(PELLUCOR_HAVE_FONTCONFIG)
+    fontConfiguration.join();
+#endif
     frmMain window;
     // Centred is the whole window, title bar included; placed before it is shown, it never
     // jumps. The position is then given as the client area's, which the manager keeps.
