@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Start-up time and peak memory of the real program against the floor, an empty Qt window of
-# the same size (bench/floor_window.cpp), launched alternately on one private Xvfb display:
-# medians of each and the two ratios.
+# Start-up time and peak memory of the real program against two floors, launched alternately
+# on one private Xvfb display: an empty Qt window of the same size (bench/floor_window.cpp),
+# and the plain form (bench/plain_form.cpp), the same designed form with nothing of the
+# program's own. Prints the medians of each and the ratios to both floors.
 #
 #   bench/startup.sh [path/to/pellucor]      RUNS=15 bench/startup.sh
 #
 # Time is measured from launch to the window fully drawn: the last drawing into the program's
 # top-level window within SETTLE seconds of its mapping, as the X Damage extension reports it
 # (bench/paint_watch.cpp). The time to the mapping itself is printed too. Peak memory is the
-# maximum resident set size from /usr/bin/time -v. Both helper programs are built here, from
-# the files beside this script.
+# maximum resident set size from /usr/bin/time -v. The helper programs are built here, from
+# the files beside this script and app/frmMain.ui.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -19,7 +20,8 @@ settle=${SETTLE:-0.5}   # seconds the window stays up after mapping, so its firs
 cxx=${CXX:-c++}
 settle_us=$(awk -v s="$settle" 'BEGIN { printf "%d", s * 1e6 }')
 
-for tool in Xvfb xdotool pkg-config "$cxx" /usr/bin/time; do
+uic=$(pkg-config --variable=libexecdir Qt6Core 2>/dev/null)/uic
+for tool in Xvfb xdotool pkg-config "$cxx" /usr/bin/time "$uic"; do
     command -v "$tool" >/dev/null || { echo "startup.sh: $tool is missing (scripts/install-deps.sh test)" >&2; exit 2; }
 done
 [[ -x $app ]] || { echo "startup.sh: no program at $app; build it first" >&2; exit 2; }
@@ -40,6 +42,18 @@ trap 'exit 130' INT TERM
 # shellcheck disable=SC2046 # pkg-config's flags are meant to split
 "$cxx" -std=c++20 -O2 -fPIC "$here/floor_window.cpp" -o "$work/floor_window" $(pkg-config --cflags --libs Qt6Widgets) ||
     { echo "startup.sh: cannot build the empty window (qt6-base-dev)" >&2; exit 2; }
+# The form's two promoted classes, as their plain Qt bases.
+cat >"$work/AccessibleParts.h" <<'EOF'
+#pragma once
+#include <QFrame>
+#include <QGroupBox>
+class FrameGroup : public QGroupBox { public: using QGroupBox::QGroupBox; };
+class Rule : public QFrame { public: using QFrame::QFrame; };
+EOF
+"$uic" "$here/../app/frmMain.ui" -o "$work/ui_frmMain.h" || { echo "startup.sh: uic failed on app/frmMain.ui" >&2; exit 2; }
+# shellcheck disable=SC2046
+"$cxx" -std=c++20 -O2 -fPIC -I"$work" "$here/plain_form.cpp" -o "$work/plain_form" $(pkg-config --cflags --libs Qt6Widgets) ||
+    { echo "startup.sh: cannot build the plain form" >&2; exit 2; }
 # shellcheck disable=SC2046
 "$cxx" -std=c++20 -O2 "$here/paint_watch.cpp" -o "$work/paint_watch" $(pkg-config --cflags --libs xcb xcb-damage) ||
     { echo "startup.sh: cannot build the paint watcher (libxcb-damage0-dev)" >&2; exit 2; }
@@ -107,34 +121,36 @@ launch() {
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
+names=(empty plain app)
+declare -A program=([empty]="$work/floor_window" [plain]="$work/plain_form" [app]="$app")
+declare -A title=([empty]="Empty window" [plain]="Plain form" [app]=Pellucor)
+
 # Warm-up: shared libraries and fonts into the page cache.
-launch "$work/floor_window" "Empty window" >/dev/null
-launch "$app" Pellucor >/dev/null
-: >"$work/floor"
-: >"$work/app"
+for who in "${names[@]}"; do
+    launch "${program[$who]}" "${title[$who]}" >/dev/null
+    : >"$work/$who"
+done
 for i in $(seq "$runs"); do
-    for who in floor app; do
-        if [[ $who == floor ]]; then
-            launch "$work/floor_window" "Empty window" >"$work/run"   # not in a pipeline: the trap must see the pid
-        else
-            launch "$app" Pellucor >"$work/run"
-        fi
+    for who in "${names[@]}"; do
+        launch "${program[$who]}" "${title[$who]}" >"$work/run"   # not in a pipeline: the trap must see the pid
         cat "$work/run" >>"$work/$who"
         awk -v i="$i" -v w="$who" '{ printf "run %2d %-5s: mapped after %6.1f ms, drawn after %6.1f ms, peak RSS %5.1f MB\n", i, w, $1, $2, $3 / 1024 }' "$work/run"
     done
 done
 
-for who in floor app; do
-    declare "${who}_map=$(cut -d' ' -f1 "$work/$who" | median)"
-    declare "${who}_drawn=$(cut -d' ' -f2 "$work/$who" | median)"
-    declare "${who}_rss=$(cut -d' ' -f3 "$work/$who" | median)"
+declare -A mapped drawn rss
+for who in "${names[@]}"; do
+    mapped[$who]=$(cut -d' ' -f1 "$work/$who" | median)
+    drawn[$who]=$(cut -d' ' -f2 "$work/$who" | median)
+    rss[$who]=$(cut -d' ' -f3 "$work/$who" | median)
 done
-# shellcheck disable=SC2154 # declared above
-awk -v runs="$runs" -v fm="$floor_map" -v fd="$floor_drawn" -v fr="$floor_rss" \
-    -v am="$app_map" -v ad="$app_drawn" -v ar="$app_rss" 'BEGIN {
-    printf "medians over %d alternating runs each:\n", runs
-    printf "  empty window: mapped %6.1f ms, drawn %6.1f ms, peak RSS %5.1f MB\n", fm, fd, fr / 1024
-    printf "  Pellucor:     mapped %6.1f ms, drawn %6.1f ms, peak RSS %5.1f MB\n", am, ad, ar / 1024
-    printf "ratios Pellucor / empty window: time to drawn window %.2f, peak RSS %.2f (mapped only: %.2f)\n", ad / fd, ar / fr, am / fm
-}'
+echo "medians over $runs alternating rounds:"
+printf '  %-13s %9s %9s %10s   %-17s %-17s\n' '' mapped drawn 'peak RSS' 'to empty window' 'to plain form'
+for who in "${names[@]}"; do
+    awk -v name="${title[$who]}" -v m="${mapped[$who]}" -v d="${drawn[$who]}" -v r="${rss[$who]}" \
+        -v ed="${drawn[empty]}" -v er="${rss[empty]}" -v pd="${drawn[plain]}" -v pr="${rss[plain]}" 'BEGIN {
+        printf "  %-13s %6.1f ms %6.1f ms %7.1f MB   time %.2f RSS %.2f  time %.2f RSS %.2f\n",
+            name ":", m, d, r / 1024, d / ed, r / er, d / pd, r / pr
+    }'
+done
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores"
