@@ -5,10 +5,8 @@ Every object is showing and named (the rule excepted), the hidden Debug button i
 only the first frame is called "Variables", and the controls have the roles a user expects.
 Every process it starts is ended on the way out."""
 
-import argparse
 import importlib.util
 import os
-import shutil
 import subprocess
 import sys
 import time
@@ -107,19 +105,15 @@ def run(session, exe):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("executable")
-    args = parser.parse_args()
-
-    missing = [t for t in ("Xvfb", "dbus-daemon", LAUNCHER) if shutil.which(t) is None]
+    args = e2e.arguments()
     if importlib.util.find_spec("pyatspi") is None:
         # The bindings come with the system's interpreter, which another one may shadow.
         system = "/usr/bin/python3"
         if os.path.realpath(sys.executable) != os.path.realpath(system) and os.path.exists(system):
             os.execv(system, [system, os.path.abspath(__file__)] + sys.argv[1:])
-        missing.append("pyatspi")
-    if missing:
-        print("SKIP: missing:", ", ".join(missing), "(packages xvfb dbus-daemon at-spi2-core python3-pyatspi)")
+        print("SKIP: missing: pyatspi (package python3-pyatspi)")
+        return e2e.SKIP
+    if e2e.missing_tools(("Xvfb", "dbus-daemon", LAUNCHER), "xvfb dbus-daemon at-spi2-core"):
         return e2e.SKIP
 
     def body(workdir):

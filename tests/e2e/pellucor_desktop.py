@@ -5,9 +5,7 @@ included, opens centred and stays where it appeared; the first click on "Calcula
 works with the starting figures in every locale; a figure pasted with a line break and
 French space-grouped digits calculates. Every process it starts is ended on the way out."""
 
-import argparse
 import os
-import shutil
 import subprocess
 import sys
 import time
@@ -95,15 +93,6 @@ def start_window_manager(session, config=None):
     return wm
 
 
-def stop(proc):
-    proc.terminate()
-    try:
-        proc.wait(5)
-    except subprocess.TimeoutExpired:
-        proc.kill()
-        proc.wait()
-
-
 def centred(session, app, label):
     extents = session.wait_for("the frame extents", lambda: frame_extents(session, app.window), app.proc)
     left, right, top, bottom = extents
@@ -183,7 +172,7 @@ def run(session, exe):
             pasted_figures(session, app)
         app.close()
 
-    stop(wm)
+    e2e.stop(wm)
     config = os.path.join(session.workdir, "tall-title.xml")
     with open(config, "w") as f:
         f.write(TALL_TITLE_CONFIG)
@@ -194,14 +183,8 @@ def run(session, exe):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("executable")
-    parser.add_argument("--keep", help="directory to keep logs in")
-    args = parser.parse_args()
-
-    missing = [t for t in TOOLS if shutil.which(t) is None]
-    if missing:
-        print("SKIP: missing tools:", ", ".join(missing), "(packages xvfb openbox xdotool xclip x11-utils)")
+    args = e2e.arguments("directory to keep logs in")
+    if e2e.missing_tools(TOOLS, "xvfb openbox xdotool xclip x11-utils"):
         return e2e.SKIP
     have = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout.lower().replace("-", "")
     absent = [l for l in LOCALES if l.lower().replace("-", "") not in have.split()]

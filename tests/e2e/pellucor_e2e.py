@@ -70,6 +70,33 @@ def check(condition, message):
         raise Failure(message)
 
 
+def arguments(keep_help=None):
+    """The executable under test, and --keep where the script can keep its logs."""
+    parser = argparse.ArgumentParser()
+    parser.add_argument("executable")
+    if keep_help:
+        parser.add_argument("--keep", help=keep_help)
+    return parser.parse_args()
+
+
+def missing_tools(tools, packages):
+    """Prints the SKIP line naming the packages when any of the tools is not installed."""
+    missing = [t for t in tools if shutil.which(t) is None]
+    if missing:
+        print("SKIP: missing:", ", ".join(missing), f"(packages {packages})")
+    return bool(missing)
+
+
+def stop(proc):
+    """Ends a process politely, then firmly."""
+    proc.terminate()
+    try:
+        proc.wait(5)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+
+
 def run_in_workdir(prefix, keep, body, log_prefix=""):
     """Runs body(workdir) in a fresh directory (or keep), ending the processes on ctest's
     SIGTERM too; on a failure prints it with the logs whose names start with log_prefix.
@@ -120,12 +147,7 @@ class Session:
         # The application first, so it does not complain about a vanished display.
         for proc in reversed(self.processes):
             if proc.poll() is None:
-                proc.terminate()
-                try:
-                    proc.wait(5)
-                except subprocess.TimeoutExpired:
-                    proc.kill()
-                    proc.wait()
+                stop(proc)
         return False
 
     def spawn(self, argv, **kw):
@@ -424,14 +446,8 @@ def help_session(session, exe):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("executable")
-    parser.add_argument("--keep", help="directory to keep logs and screenshots in")
-    args = parser.parse_args()
-
-    missing = [t for t in TOOLS if shutil.which(t) is None]
-    if missing:
-        print("SKIP: missing tools:", ", ".join(missing), "(packages xvfb xdotool xclip x11-utils imagemagick)")
+    args = arguments("directory to keep logs and screenshots in")
+    if missing_tools(TOOLS, "xvfb xdotool xclip x11-utils imagemagick"):
         return SKIP
 
     def body(workdir):

@@ -9,13 +9,11 @@ program's connection through a relay that adds one xdg_toplevel.close event to t
 
 Every process it starts is ended on the way out, whatever happens."""
 
-import argparse
 import ctypes
 import ctypes.util
 import os
 import re
 import select
-import shutil
 import signal
 import socket
 import subprocess
@@ -254,12 +252,7 @@ class Session:
     def __exit__(self, *exc):
         for proc in reversed(self.processes):
             if proc.poll() is None:
-                proc.terminate()
-                try:
-                    proc.wait(5)
-                except subprocess.TimeoutExpired:
-                    proc.kill()
-                    proc.wait()
+                e2e.stop(proc)
         self.end_strays()
         if self.relay:
             self.relay.stop()
@@ -638,10 +631,7 @@ def launches(session, exe):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("executable")
-    parser.add_argument("--keep", help="directory to keep the logs in")
-    args = parser.parse_args()
+    args = e2e.arguments("directory to keep the logs in")
 
     try:
         import gi
@@ -652,9 +642,7 @@ def main():
             os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON] + sys.argv)
         print("SKIP: no AT-SPI bindings (packages python3-gi gir1.2-atspi-2.0)")
         return SKIP
-    missing = [t for t in ("weston", "Xvfb", "dbus-daemon", BUS_LAUNCHER) if shutil.which(t) is None]
-    if missing:
-        print("SKIP: missing:", ", ".join(missing), "(packages weston xvfb dbus-daemon at-spi2-core)")
+    if e2e.missing_tools(("weston", "Xvfb", "dbus-daemon", BUS_LAUNCHER), "weston xvfb dbus-daemon at-spi2-core"):
         return SKIP
 
     # The action-name call is deprecated in newer libatspi; its replacement is missing in older.
