@@ -121,6 +121,19 @@ def run_in_workdir(prefix, keep, body, log_prefix=""):
     return 0
 
 
+def wait_for(what, probe, proc=None, step=0.05):
+    """probe()'s first true value, failing after PATIENCE seconds or once proc has ended."""
+    deadline = time.monotonic() + PATIENCE
+    while True:
+        value = probe()
+        if value:
+            return value
+        if proc is not None and proc.poll() is not None:
+            raise Failure(f"pellucor ended (status {proc.returncode}) while waiting for {what}")
+        check(time.monotonic() < deadline, f"gave up waiting for {what}")
+        time.sleep(step)
+
+
 def centre(name, scale=1):
     (cx, cy), left, top, width, height = CONTROLS[name]
     x = (cx + left + width / 2) / TWIPS_PER_PIXEL
@@ -196,15 +209,7 @@ class Session:
         return [w for w in out.split()]
 
     def wait_for(self, what, probe, app=None):
-        deadline = time.monotonic() + PATIENCE
-        while True:
-            value = probe()
-            if value:
-                return value
-            if app is not None and app.poll() is not None:
-                raise Failure(f"pellucor ended (status {app.returncode}) while waiting for {what}")
-            check(time.monotonic() < deadline, f"gave up waiting for {what}")
-            time.sleep(0.1)
+        return wait_for(what, probe, app, step=0.1)
 
     def clipboard(self):
         return self.run("xclip", "-selection", "clipboard", "-o", check_rc=False)

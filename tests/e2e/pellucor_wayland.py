@@ -9,8 +9,6 @@ program's connection through a relay that adds one xdg_toplevel.close event to t
 
 Every process it starts is ended on the way out, whatever happens."""
 
-import ctypes
-import ctypes.util
 import os
 import re
 import select
@@ -81,21 +79,8 @@ Failure = e2e.Failure
 check = e2e.check
 
 
-def die_with_parent():
-    libc = ctypes.CDLL(ctypes.util.find_library("c"), use_errno=True)
-    libc.prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
-
-
-def wait_for(what, probe, proc=None, patience=PATIENCE):
-    deadline = time.monotonic() + patience
-    while True:
-        value = probe()
-        if value:
-            return value
-        if proc is not None and proc.poll() is not None:
-            raise Failure(f"pellucor ended (status {proc.returncode}) while waiting for {what}")
-        check(time.monotonic() < deadline, f"gave up waiting for {what}")
-        time.sleep(0.05)
+die_with_parent = e2e.die_with_parent
+wait_for = e2e.wait_for
 
 
 def message(object_id, opcode, *words):
