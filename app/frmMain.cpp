@@ -1,7 +1,9 @@
 #include "frmMain.h"
 
 #include "AccessibleParts.h"
+#include "AltLetterGuard.h"
 #include "CalculateCommand.h"
+#include "DesktopLook.h"
 #include "HelpPage.h"
 #include "LocaleBridge.h"
 #include "PngResource.h"
@@ -49,34 +51,23 @@ frmMain::frmMain(const QLocale& locale, QWidget* parent)
     pellucor::InstallAccessibleParts();
     ui.setupUi(this);
     ShowInitialTextsInLocale();
-    setFixedSize(size());
-
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-
     // The designer font sizes are whole points; the result line is 13.5.
     QFont resultFont = ui.txtResult->font();
     resultFont.setPointSizeF(13.5);
     ui.txtResult->setFont(resultFont);
 
-    // White frames with their caption on the border line; the button group has no caption.
-    setStyleSheet(
-        QStringLiteral("QGroupBox { background-color: white; border: 1px solid palette(mid); border-radius: 2px;"
-                       " margin-top: 7px; }"
-                       "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px;"
-                       " padding: 0 2px; background-color: white; }"
-                       "QGroupBox#Frame4 { margin-top: 0px; }"
-                       "QLabel#Picture1 { background-color: white; }"));
-    ensurePolished();
+    look_ = new DesktopLook(*this);
     FitCaptions();
 
     ui.cmdDebug->hide();
     ui.cmdHelp->setToolTip(QString::fromStdString(pellucor::HelpPageToolTip()));
     ShowEquation();
 
-    for (Field f : AllFields)
+    auto* altLetters = new AltLetterGuard(this);
+    for (Field f : AllFields) {
         FieldWidget(f)->installEventFilter(this);
+        FieldWidget(f)->installEventFilter(altLetters);
+    }
 
     connect(ui.cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
     connect(ui.cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
@@ -160,9 +151,10 @@ void frmMain::FitCaptions() {
 void frmMain::ShowEquation() {
     // Rendered ahead at 1x and 2x; other scales take the 2x picture scaled smoothly.
     const qreal dpr = devicePixelRatioF();
-    QImage picture = ReadPngResource(dpr > 1.0 ? QStringLiteral(":/equation@2x.png") : QStringLiteral(":/equation.png"));
-    const QSize logical(655, 139);
-    if (dpr > 1.0 && dpr != 2.0)
+    const qreal density = dpr * look_->Scale();
+    QImage picture = ReadPngResource(density > 1.0 ? QStringLiteral(":/equation@2x.png") : QStringLiteral(":/equation.png"));
+    const QSize logical = (QSizeF(655, 139) * look_->Scale()).toSize();
+    if (density > 1.0 && density != 2.0)
         picture = picture.scaled(logical * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     picture.setDevicePixelRatio(dpr > 1.0 ? dpr : 1.0);
     // Kept grey, a quarter of the memory of a converted copy; painting converts it as it goes.

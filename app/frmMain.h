@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QWidget>
 
+class DesktopLook;
 class QMenu;
 
 // The Paste entry of a line edit's standard context menu, or null.
@@ -56,4 +57,5 @@ private:
     Ui::frmMain ui;
     pellucor::NumberLocale locale_;
     int overrideCursors_ = 0;
+    DesktopLook* look_ = nullptr;
 };

@@ -1,0 +1,117 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+// SPDX-License-Identifier: MIT
+#include "DesktopLook.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPushButton>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int Scaled(int value, qreal scale) {
+    return static_cast<int>(std::lround(value * scale));
+}
+
+// Both edges scaled, so neighbouring controls that touch in the form still touch.
+QRect Scaled(const QRect& r, qreal scale) {
+    const int left = Scaled(r.left(), scale);
+    const int top = Scaled(r.top(), scale);
+    return {left, top, Scaled(r.left() + r.width(), scale) - left, Scaled(r.top() + r.height(), scale) - top};
+}
+
+QList<QWidget*> Children(const QWidget& window) {
+    QList<QWidget*> children;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isWindow())
+            children.append(w);
+    }
+    return children;
+}
+
+}  // namespace
+
+qreal DesktopLook::ScaleFor(const QFont& desktopFont, qreal logicalDpi) {
+    qreal points = desktopFont.pointSizeF();
+    if (points <= 0 && desktopFont.pixelSize() > 0)
+        points = desktopFont.pixelSize() * 72.0 / logicalDpi;
+    return std::max<qreal>(1.0, points / DesignedPoints);
+}
+
+DesktopLook::DesktopLook(QWidget& window) : QObject(&window), window_(window), designedSize_(window.size()) {
+    for (QWidget* w : Children(window)) {
+        designed_.insert(w, w->geometry());
+        if (w->testAttribute(Qt::WA_SetFont) && w->font().pointSizeF() > 0)
+            designedFonts_.insert(w, w->font().pointSizeF());
+    }
+
+    // The surfaces take the text-area pair: the white of the form under a light theme.
+    QPalette surface = window.palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        surface.setColor(group, QPalette::Window, surface.color(group, QPalette::Base));
+        surface.setColor(group, QPalette::WindowText, surface.color(group, QPalette::Text));
+    }
+    window.setPalette(surface);
+    window.setStyleSheet(StyleSheet(false));
+    window.ensurePolished();
+
+    // What a plain control gets, after any application style sheet, is the desktop's text.
+    const QPushButton* probe = window.findChild<QPushButton*>();
+    const QFont desktop = probe != nullptr ? probe->font() : window.font();
+    scale_ = ScaleFor(desktop, window.logicalDpiY());
+    // An application style sheet may set every font; the window's own rules come after it.
+    if (scale_ != 1.0 || !qApp->styleSheet().isEmpty()) {
+        window.setStyleSheet(StyleSheet(true));
+        window.ensurePolished();
+    }
+    window.setFixedSize(Scaled(QRect(QPoint(), designedSize_), scale_).size());
+    PlaceChildren();
+    window.installEventFilter(this);
+}
+
+QString DesktopLook::StyleSheet(bool withFonts) const {
+    // Frames with their caption on the border line; the button group has no caption. Every
+    // text on a frame names its colour and its background from the same pair.
+    QString sheet = QStringLiteral(
+                        "QGroupBox { background-color: palette(base); color: palette(text);"
+                        " border: 1px solid palette(mid); border-radius: 2px; margin-top: %1px; }"
+                        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: %1px;"
+                        " padding: 0 %2px; background-color: palette(base); color: palette(text); }"
+                        "QGroupBox#Frame4 { margin-top: 0px; }"
+                        "QGroupBox QLabel { background-color: palette(base); color: palette(text); }")
+                        .arg(Scaled(7, scale_))
+                        .arg(Scaled(2, scale_));
+    if (withFonts) {
+        for (auto it = designedFonts_.cbegin(); it != designedFonts_.cend(); ++it) {
+            sheet += QStringLiteral("#%1 { font-size: %2pt; }")
+                         .arg(it.key()->objectName())
+                         .arg(it.value() * scale_, 0, 'f', 2);
+        }
+    }
+    return sheet;
+}
+
+void DesktopLook::PlaceChildren() {
+    const bool mirrored = window_.layoutDirection() == Qt::RightToLeft;
+    for (auto it = designed_.cbegin(); it != designed_.cend(); ++it) {
+        QWidget* w = it.key();
+        QRect place = Scaled(it.value(), scale_);
+        if (mirrored) {
+            // Placed by hand, children are not mirrored by Qt as a layout's would be.
+            const QWidget* parent = w->parentWidget();
+            const int parentWidth =
+                parent == &window_ ? window_.width() : Scaled(designed_.value(const_cast<QWidget*>(parent)), scale_).width();
+            place.moveLeft(parentWidth - place.left() - place.width());
+        }
+        w->setGeometry(place);
+    }
+}
+
+bool DesktopLook::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::LayoutDirectionChange)
+        PlaceChildren();
+    return QObject::eventFilter(watched, event);
+}
