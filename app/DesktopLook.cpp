@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 
@@ -46,6 +47,8 @@ DesktopLook::DesktopLook(QWidget& window) : QObject(&window), window_(window), d
         designed_.insert(w, w->geometry());
         if (w->testAttribute(Qt::WA_SetFont) && w->font().pointSizeF() > 0)
             designedFonts_.insert(w, w->font().pointSizeF());
+        if (auto* label = qobject_cast<QLabel*>(w))
+            designedAlignment_.insert(label, label->alignment());
     }
 
     // The surfaces take the text-area pair: the white of the form under a light theme.
@@ -106,7 +109,19 @@ void DesktopLook::PlaceChildren() {
                 parent == &window_ ? window_.width() : Scaled(designed_.value(const_cast<QWidget*>(parent)), scale_).width();
             place.moveLeft(parentWidth - place.left() - place.width());
         }
+        // The form's caption boxes are a little shorter than the font's line, which cut the
+        // bottom of "(" and ")"; they may reach down into the free space below them.
+        if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !label->text().isEmpty())
+            place.setHeight(std::max(place.height(), label->fontMetrics().height()));
         w->setGeometry(place);
+    }
+    // A label aligns by its own text's direction, so an English caption in a mirrored window
+    // would stay at the far end of its box, away from its field.
+    for (auto it = designedAlignment_.cbegin(); it != designedAlignment_.cend(); ++it) {
+        Qt::Alignment alignment = it.value();
+        if (mirrored && (alignment & (Qt::AlignLeft | Qt::AlignRight)) && !(alignment & Qt::AlignAbsolute))
+            alignment ^= Qt::AlignLeft | Qt::AlignRight | Qt::AlignAbsolute;
+        it.key()->setAlignment(alignment);
     }
 }
 

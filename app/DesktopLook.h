@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QRect>
 
+class QLabel;
 class QWidget;
 
 class DesktopLook : public QObject {
@@ -43,5 +44,6 @@ private:
     QSize designedSize_;
     QHash<QWidget*, QRect> designed_;      // every child's place in the form
     QHash<QWidget*, qreal> designedFonts_;  // the point sizes the form gives explicitly
+    QHash<QLabel*, Qt::Alignment> designedAlignment_;
     qreal scale_ = 1.0;
 };

@@ -8,6 +8,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QGroupBox>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QStyleOptionGroupBox>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
@@ -17,9 +21,51 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
+
 using pellucor::Field;
 
 namespace {
+
+// Contrast ratio of two colours after WCAG 2.1.
+double Contrast(QColor a, QColor b) {
+    const auto luminance = [](QColor c) {
+        const auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The commonest colour of an area of a picture: what a text there stands on.
+QColor Background(const QImage& image, const QRect& area) {
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb commonest = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            commonest = it.key();
+        }
+    }
+    return QColor(commonest);
+}
+
+// How far the inkiest pixel of an area stands out from the area's background.
+double TextContrast(const QImage& image, QRect area) {
+    area &= image.rect();
+    if (area.isEmpty())
+        return 0;
+    const QColor background = Background(image, area);
+    double best = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            best = std::max(best, Contrast(QColor(image.pixel(x, y)), background));
+    return best;
+}
 
 // Answers every modal box that appears while it lives, remembering title, text and icon.
 class BoxWatcher {
@@ -32,6 +78,7 @@ public:
         QString selectedText;
         bool busyPointer;  // an override cursor (the hourglass) was set while the box was up
         bool takesInput;
+        double textContrast;  // of the box's message against its background
     };
 
     BoxWatcher() {
@@ -46,8 +93,11 @@ private:
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr)
             return;
+        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        const double contrast =
+            label != nullptr ? TextContrast(label->grab().toImage(), label->contentsRect()) : 0.0;
         Seen s{box->windowTitle(), box->text(), box->icon(), {}, {}, QApplication::overrideCursor() != nullptr,
-                box->isEnabled()};
+                box->isEnabled(), contrast};
         if (auto* edit = qobject_cast<QLineEdit*>(box->parentWidget() ? box->parentWidget()->focusWidget() : nullptr)) {
             s.focusedField = edit->objectName();
             s.selectedText = edit->selectedText();
@@ -60,6 +110,61 @@ private:
     QTimer timer_;
 };
 
+// The desktops a user may bring: a palette, an application style sheet, a font, a direction.
+struct Desktop {
+    QString name;
+    double points;  // 0: the default font
+    bool rightToLeft;
+};
+
+QPalette DesktopPalette(const QString& name) {
+    QPalette p = QApplication::style()->standardPalette();
+    const auto set = [&p](QPalette::ColorRole role, const char* colour) {
+        for (const auto group : {QPalette::Active, QPalette::Inactive})
+            p.setColor(group, role, QColor(colour));
+    };
+    if (name == "dark") {
+        // qt6ct's "darker" scheme
+        set(QPalette::Window, "#222020");
+        set(QPalette::WindowText, "#ffffff");
+        set(QPalette::Base, "#3d3d3d");
+        set(QPalette::AlternateBase, "#5c5b5a");
+        set(QPalette::Text, "#ffffff");
+        set(QPalette::Button, "#424245");
+        set(QPalette::ButtonText, "#ffffff");
+        set(QPalette::Light, "#979797");
+        set(QPalette::Midlight, "#5e5c5b");
+        set(QPalette::Mid, "#4a4947");
+        set(QPalette::Dark, "#302f2e");
+        set(QPalette::Shadow, "#e7e4e0");
+        set(QPalette::Highlight, "#12608a");
+        set(QPalette::HighlightedText, "#f9f9f9");
+    } else if (name == "high contrast") {
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::AlternateBase})
+            set(role, "#000000");
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            set(role, "#ffff00");
+        set(QPalette::Highlight, "#00ffff");
+        set(QPalette::HighlightedText, "#000000");
+        set(QPalette::Mid, "#c0c0c0");
+    }
+    return p;
+}
+
+// Puts the application's look back whatever way a row ends.
+struct DesktopRestored {
+    QPalette palette = QApplication::palette();
+    QFont font = QApplication::font();
+    QString styleSheet = qApp->styleSheet();
+    Qt::LayoutDirection direction = QApplication::layoutDirection();
+    ~DesktopRestored() {
+        qApp->setStyleSheet(styleSheet);
+        QApplication::setPalette(palette);
+        QApplication::setFont(font);
+        QApplication::setLayoutDirection(direction);
+    }
+};
+
 class FrmMainTest : public QObject {
     Q_OBJECT
 
@@ -68,6 +173,8 @@ private slots:
     void cleanup();
 
     void formLayout();
+    void everyTextReadableAndWhole_data();
+    void everyTextReadableAndWhole();
     void initialTexts_data();
     void initialTexts();
     void tooltips_data();
@@ -80,6 +187,8 @@ private slots:
     void resultFieldIsReadOnlyAndCentred();
     void tabOrder();
     void noButtonAnswersEnterOrEscape();
+    void keysOnAFocusedControl_data();
+    void keysOnAFocusedControl();
     void focusSelectsWholeText_data();
     void focusSelectsWholeText();
     void editingAnInputEmptiesTheResult_data();
@@ -133,6 +242,156 @@ void FrmMainTest::formLayout() {
         auto* label = window_->findChild<QLabel*>(name);
         QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width());
     }
+}
+
+void FrmMainTest::everyTextReadableAndWhole_data() {
+    QTest::addColumn<QString>("theme");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("rightToLeft");
+    for (const char* theme : {"light", "dark", "high contrast", "dark style sheet"}) {
+        for (const double points : {0.0, 14.0, 18.0}) {
+            for (const bool rtl : {false, true}) {
+                const QString name = QStringLiteral("%1, %2, %3")
+                                         .arg(theme, points == 0 ? QStringLiteral("default font")
+                                                                 : QStringLiteral("%1 pt").arg(points),
+                                              rtl ? QStringLiteral("right to left") : QStringLiteral("left to right"));
+                QTest::newRow(qPrintable(name)) << theme << points << rtl;
+            }
+        }
+    }
+    QTest::newRow("style sheet font 16 pt") << "style sheet font" << 16.0 << false;
+}
+
+void FrmMainTest::everyTextReadableAndWhole() {
+    QFETCH(QString, theme);
+    QFETCH(double, points);
+    QFETCH(bool, rightToLeft);
+    const DesktopRestored restored;
+    QApplication::setPalette(DesktopPalette(theme));
+    if (theme == "dark style sheet")
+        qApp->setStyleSheet("QWidget { background-color: #2b2b2b; color: #c8c8c8; }"
+                            "QLineEdit, QPushButton { background-color: #1e1e1e; border: 1px solid #5a5a5a; }");
+    if (theme == "style sheet font")
+        qApp->setStyleSheet(QStringLiteral("* { font-size: %1pt; }").arg(points));
+    else if (points > 0) {
+        QFont font = QApplication::font();
+        font.setPointSizeF(points);
+        QApplication::setFont(font);
+    }
+    QApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+
+    BoxWatcher boxes;
+    frmMain window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    if (points == 0)
+        QCOMPARE(window.size(), QSize(698, 439));
+    auto* calculate = window.findChild<QPushButton*>("cmdCalculate");
+    QTest::mouseClick(calculate, Qt::LeftButton);  // a result line to read
+    window.FieldWidget(Field::NPV)->setFocus();
+    const QImage unfocused = calculate->grab().toImage();
+    calculate->setFocus(Qt::TabFocusReason);
+    const QImage image = window.grab().toImage();
+    QCOMPARE(image.size(), window.size());
+    const QFontMetrics desktopText(calculate->font());
+
+    const auto at = [&window](const QWidget* w, QRect r) { return r.translated(w->mapTo(&window, QPoint())); };
+    const auto readable = [&](const QString& what, const QRect& area) {
+        const double contrast = TextContrast(image, area);
+        QVERIFY2(contrast >= 4.5, qPrintable(QStringLiteral("%1: contrast %2").arg(what).arg(contrast)));
+    };
+    const auto inside = [](const QString& what, const QRect& inner, const QRect& outer) {
+        QVERIFY2(outer.contains(inner),
+                 qPrintable(QStringLiteral("%1: %2,%3 %4x%5 outside %6,%7 %8x%9")
+                                .arg(what)
+                                .arg(inner.x()).arg(inner.y()).arg(inner.width()).arg(inner.height())
+                                .arg(outer.x()).arg(outer.y()).arg(outer.width()).arg(outer.height())));
+    };
+
+    // Every visible control lies within its container.
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (w->isVisibleTo(&window) && !w->isWindow())
+            inside(w->objectName(), w->geometry(), w->parentWidget()->rect());
+    }
+    // Captions: whole in their box, beside their field on the reading side, no smaller than
+    // the desktop's text.
+    const std::pair<const char*, Field> captions[] = {
+        {"Label1", Field::NPV}, {"Label2", Field::Duration}, {"Label3", Field::PMT}, {"Label4", Field::ClosingCost}};
+    for (const auto& [name, field] : captions) {
+        auto* label = window.findChild<QLabel*>(name);
+        const QFontMetrics metrics(label->font());
+        const QRect text = QStyle::alignedRect(label->layoutDirection(), label->alignment(),
+                                               QSize(metrics.horizontalAdvance(label->text()), metrics.height()),
+                                               label->contentsRect());
+        // The form's boxes are shorter than the font's line; the ink must fit.
+        QVERIFY2(text.width() <= label->contentsRect().width(), name);
+        inside(name, metrics.tightBoundingRect(label->text()).translated(text.left(), text.top() + metrics.ascent()),
+               label->rect());
+        readable(name, at(label, text));
+        QVERIFY2(metrics.height() >= desktopText.height(), name);
+        const QRect box = label->geometry(), edit = window.FieldWidget(field)->geometry();
+        QVERIFY2(rightToLeft ? box.left() > edit.right() : box.right() < edit.left(), name);
+        QVERIFY2(box.top() < edit.bottom() && edit.top() < box.bottom(), name);
+    }
+    // Frame titles: whole, clear of everything in the frame.
+    for (const char* name : {"Frame1", "Frame2", "Frame3"}) {
+        auto* frame = window.findChild<QGroupBox*>(name);
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.textAlignment = frame->alignment();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        option.lineWidth = 1;
+        const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+        const QFontMetrics metrics(frame->font());
+        QVERIFY2(title.width() >= metrics.horizontalAdvance(frame->title()), name);
+        inside(name, title, frame->rect());
+        for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isVisibleTo(&window))
+                QVERIFY2(!child->geometry().intersects(title), qPrintable(QString(name) + " under " + child->objectName()));
+        }
+        readable(name, at(frame, title));
+    }
+    // Buttons and fields: the text within the control.
+    for (QPushButton* button : {calculate, window.findChild<QPushButton*>("cmdHelp")}) {
+        const QFontMetrics metrics(button->font());
+        const QSize text(metrics.horizontalAdvance(button->text()), metrics.height());
+        QVERIFY2(text.width() + 8 <= button->width() && text.height() + 4 <= button->height(),
+                 qPrintable(button->objectName()));
+        readable(button->objectName(), at(button, QStyle::alignedRect(button->layoutDirection(), Qt::AlignCenter,
+                                                                       text, button->rect())));
+    }
+    for (Field f : {Field::NPV, Field::Duration, Field::PMT, Field::ClosingCost, Field::Result}) {
+        QLineEdit* edit = window.FieldWidget(f);
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+        const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+        const QFontMetrics metrics(edit->font());
+        QVERIFY2(metrics.height() <= contents.height() &&
+                     metrics.horizontalAdvance(edit->text()) <= contents.width(),
+                 qPrintable(edit->objectName()));
+        readable(edit->objectName(), at(edit, contents));
+    }
+    QVERIFY(QFontInfo(window.FieldWidget(Field::Result)->font()).pixelSize() >= desktopText.height() * 0.9);
+
+    // The focused button: a ring that stands out from the face, thicker than a hairline.
+    const QImage focused = calculate->grab().toImage();
+    QCOMPARE(focused.size(), unfocused.size());
+    const QColor face = Background(unfocused, unfocused.rect());
+    int ring = 0;
+    for (int y = 0; y < focused.height(); ++y)
+        for (int x = 0; x < focused.width(); ++x)
+            ring += focused.pixel(x, y) != unfocused.pixel(x, y) && Contrast(focused.pixel(x, y), face) >= 3.0;
+    const int perimeter = 2 * (focused.width() + focused.height());
+    QVERIFY2(ring >= perimeter, qPrintable(QStringLiteral("%1 ring pixels, perimeter %2").arg(ring).arg(perimeter)));
+
+    // A message box reads as well.
+    window.FieldWidget(Field::Duration)->setText(QStringLiteral("0"));
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    QCOMPARE(boxes.seen.size(), 1);
+    QVERIFY2(boxes.seen[0].textContrast >= 4.5, qPrintable(QString::number(boxes.seen[0].textContrast)));
 }
 
 void FrmMainTest::initialTexts_data() {
@@ -307,6 +566,37 @@ void FrmMainTest::noButtonAnswersEnterOrEscape() {
     }
     QCOMPARE(window_->FieldWidget(Field::Result)->text(), QString());
     QVERIFY(window_->isVisible());
+}
+
+void FrmMainTest::keysOnAFocusedControl_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("npv");
+    QTest::addColumn<QString>("result");
+    const QString irr = QStringLiteral("IRR = 12.000%, when NPV = 60000.239");
+    QTest::newRow("return presses the button") << "cmdCalculate" << int(Qt::Key_Return) << 0 << "60000" << irr;
+    QTest::newRow("keypad enter presses the button")
+        << "cmdCalculate" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "60000" << irr;
+    QTest::newRow("space presses the button") << "cmdCalculate" << int(Qt::Key_Space) << 0 << "60000" << irr;
+    QTest::newRow("alt+c types nothing") << "txtNPV" << int(Qt::Key_C) << int(Qt::AltModifier) << "60000" << "";
+    QTest::newRow("alt+5 types nothing") << "txtNPV" << int(Qt::Key_5) << int(Qt::AltModifier) << "60000" << "";
+    QTest::newRow("a plain 5 still types") << "txtNPV" << int(Qt::Key_5) << 0 << "5" << "";
+}
+
+void FrmMainTest::keysOnAFocusedControl() {
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, npv);
+    QFETCH(QString, result);
+    BoxWatcher boxes;
+    auto* w = window_->findChild<QWidget*>(control);
+    w->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(window_->FieldWidget(Field::NPV)->text(), npv);
+    QCOMPARE(window_->FieldWidget(Field::Result)->text(), result);
+    QVERIFY(boxes.seen.isEmpty());
 }
 
 void FrmMainTest::focusSelectsWholeText_data() {
