@@ -17,7 +17,7 @@ test_packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   g++-mingw-w64-x86-64-posix wine wine64
   clang libclang-rt-14-dev valgrind time
-  openbox locales at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+  openbox locales at-spi2-core python3-pyatspi gir1.2-atspi-2.0 qt6ct
   libqt6opengl6-dev designer-qt6
   weston python3-gi
   libxcb-damage0-dev

@@ -3,9 +3,13 @@
 manager (openbox), in German and French as well as English: the whole window, title bar
 included, opens centred and stays where it appeared; the first click on "Calculate IRR"
 works with the starting figures in every locale; a figure pasted with a line break and
-French space-grouped digits calculates. Every process it starts is ended on the way out."""
+French space-grouped digits calculates. Under qt6ct's dark "darker" palette with a 14 pt
+desktop font the window grows in proportion, its captions read against what is behind them,
+Return and keypad Enter press the focused button and Alt+letter types nothing; the window
+manager is offered no maximize. Every process it starts is ended on the way out."""
 
 import os
+import re
 import subprocess
 import sys
 import time
@@ -29,6 +33,23 @@ TALL_TITLE_CONFIG = """<?xml version="1.0" encoding="UTF-8"?>
 </openbox_config>
 """
 
+# The desktop's own settings, as qt6ct writes them: the dark scheme and a 14 pt font.
+QT6CT_COLOURS = "/usr/share/qt6ct/colors/darker.conf"
+QT6CT_CONFIG = """[Appearance]
+color_scheme_path={colours}
+custom_palette=true
+style=Fusion
+
+[Fonts]
+fixed="DejaVu Sans Mono,{points},-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+general="DejaVu Sans,{points},-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+"""
+DESIGNED_POINTS = 9
+# The four captions in the window's client coordinates at the default font, in pixels.
+CAPTIONS = [(29, 24 + 32 * row, 345, 17) for row in range(4)]
+MWM_FUNC_MAXIMIZE = 1 << 4
+MWM_DECOR_MAXIMIZE = 1 << 6
+
 # locale -> the starting payment as shown and the first click's result line
 FIRST_CLICK = {
     "C.UTF-8": ("617.17", "IRR = 12.000%, when NPV = 60000.239"),
@@ -40,10 +61,10 @@ FIRST_CLICK = {
 class App(e2e.Pellucor):
     """The program started in a given locale; remembers where its window was seen."""
 
-    def __init__(self, session, exe, lang):
+    def __init__(self, session, exe, lang, **extra):
         self.s = session
         self.log = open(os.path.join(session.workdir, f"pellucor-{lang}.log"), "w")
-        self.proc = session.spawn([exe], env=session.env(LC_ALL=lang, LANG=lang),
+        self.proc = session.spawn([exe], env=session.env(LC_ALL=lang, LANG=lang, **extra),
                                   stdout=self.log, stderr=self.log)
         # Sample the position from the first moment the window is visible, so a later move
         # (a visible jump) is seen.
@@ -156,6 +177,71 @@ def pasted_figures(session, app):
           f" typed '60 000': {expected!r}")
 
 
+def luminance(rgb):
+    def channel(v):
+        v /= 255
+        return v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4
+    r, g, b = (channel(v) for v in rgb)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast(a, b):
+    la, lb = sorted((luminance(a), luminance(b)))
+    return (lb + 0.05) / (la + 0.05)
+
+
+def text_contrast(session, shot, area):
+    """The inkiest pixel of an area of a screenshot against the area's commonest colour."""
+    x, y, w, h = area
+    out = session.run("convert", shot, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-format", "%c", "histogram:info:-")
+    counts = []
+    for line in out.splitlines():
+        m = re.match(r"\s*(\d+):\s*\(\s*(\d+),\s*(\d+),\s*(\d+)", line)
+        if m:
+            counts.append((int(m.group(1)), tuple(int(v) for v in m.group(2, 3, 4))))
+    check(counts, f"no pixels read from {area} of {shot}")
+    background = max(counts)[1]
+    return max(contrast(colour, background) for _, colour in counts), background
+
+
+def dark_large_desktop(session, exe, points=14):
+    config = os.path.join(session.workdir, "config")
+    os.makedirs(os.path.join(config, "qt6ct"), exist_ok=True)
+    with open(os.path.join(config, "qt6ct", "qt6ct.conf"), "w") as f:
+        f.write(QT6CT_CONFIG.format(colours=QT6CT_COLOURS, points=points))
+    app = App(session, exe, "C.UTF-8", QT_QPA_PLATFORMTHEME="qt6ct", XDG_CONFIG_HOME=config)
+    scale = points / DESIGNED_POINTS
+    width, height = client_position(session, app.window)[2:]
+    check(abs(width - 698 * scale) <= 1 and abs(height - 439 * scale) <= 1,
+          f"at {points} pt the window is {width} x {height}, expected {698 * scale:.0f} x {439 * scale:.0f}")
+    shot, _ = session.screenshot(app.window, f"window-dark-{points}pt.png")
+    for number, (x, y, w, h) in enumerate(CAPTIONS, 1):
+        area = tuple(round(v * scale) for v in (x, y, w, h))
+        ratio, background = text_contrast(session, shot, area)
+        check(ratio >= 4.5, f"caption {number}: contrast {ratio:.2f} against {background}")
+        check(luminance(background) < 0.2, f"caption {number} stands on {background}, not the dark palette")
+    # No access keys: Alt+C leaves the selected figure alone.
+    app.key("alt+c")
+    app.copied("60000")
+    expected = FIRST_CLICK["C.UTF-8"][1]
+    app.key("Tab", "Tab", "Tab", "Tab", "KP_Enter")
+    app.copied(expected)
+    # An edit empties the result line (and the clipboard takes the figure); Return on the
+    # focused button fills the line again.
+    app.key("shift+Tab", "shift+Tab", "shift+Tab", "1", "BackSpace", "0", "ctrl+a")
+    app.copied("0")
+    app.key("Tab", "Return")
+    app.copied(expected)
+    hints = session.run("xprop", "-id", app.window, "_MOTIF_WM_HINTS", "_NET_WM_ALLOWED_ACTIONS")
+    values = [int(v, 0) for v in hints.split("=", 1)[1].split("\n")[0].split(",")]
+    check(not values[1] & MWM_FUNC_MAXIMIZE and not values[2] & MWM_DECOR_MAXIMIZE,
+          f"the window asks for a maximize box: {hints.strip()}")
+    check("MAXIMIZE" not in hints, f"the window manager allows maximizing: {hints.strip()}")
+    print(f"dark palette, {points} pt: window {width} x {height}, captions readable, keypad Enter and Return "
+          f"press the focused button, Alt+C types nothing, no maximize offered")
+    app.close()
+
+
 def run(session, exe):
     session.start_xvfb()
     wm = start_window_manager(session)
@@ -164,6 +250,11 @@ def run(session, exe):
     centred(session, app, "default title bar")
     first_click(session, app, "C.UTF-8")
     app.close()
+
+    if os.path.exists(QT6CT_COLOURS):
+        dark_large_desktop(session, exe)
+    else:
+        print("qt6ct is not installed: the dark desktop is not tried (run scripts/install-deps.sh test)")
 
     for lang in LOCALES:
         app = App(session, exe, lang)
