@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
 
@@ -22,6 +23,10 @@ QRect Scaled(const QRect& r, qreal scale) {
     const int left = Scaled(r.left(), scale);
     const int top = Scaled(r.top(), scale);
     return {left, top, Scaled(r.left() + r.width(), scale) - left, Scaled(r.top() + r.height(), scale) - top};
+}
+
+QString Css(const QColor& c) {
+    return QStringLiteral("rgba(%1, %2, %3, %4)").arg(c.red()).arg(c.green()).arg(c.blue()).arg(c.alpha());
 }
 
 QList<QWidget*> Children(const QWidget& window) {
@@ -60,33 +65,52 @@ DesktopLook::DesktopLook(QWidget& window) : QObject(&window), window_(window), d
     window.setPalette(surface);
     window.setStyleSheet(StyleSheet(false));
     window.ensurePolished();
+    if (const QLineEdit* field = window.findChild<QLineEdit*>()) {
+        paper_ = field->palette().color(QPalette::Base);
+        ink_ = field->palette().color(QPalette::Text);
+    }
 
     // What a plain control gets, after any application style sheet, is the desktop's text.
     const QPushButton* probe = window.findChild<QPushButton*>();
     const QFont desktop = probe != nullptr ? probe->font() : window.font();
     scale_ = ScaleFor(desktop, window.logicalDpiY());
     // An application style sheet may set every font; the window's own rules come after it.
-    if (scale_ != 1.0 || !qApp->styleSheet().isEmpty()) {
-        window.setStyleSheet(StyleSheet(true));
-        window.ensurePolished();
-    }
+    window.setStyleSheet(StyleSheet(scale_ != 1.0 || !qApp->styleSheet().isEmpty()));
+    window.ensurePolished();
     window.setFixedSize(Scaled(QRect(QPoint(), designedSize_), scale_).size());
     PlaceChildren();
     window.installEventFilter(this);
+}
+
+QImage DesktopLook::InTextColours(const QImage& picture) const {
+    const QColor ink = ink_, paper = paper_;
+    if (ink == Qt::black && paper == Qt::white)
+        return picture;
+    QList<QRgb> greys, colours;
+    for (int v = 0; v < 256; ++v) {
+        greys.append(qRgb(v, v, v));
+        const auto mix = [v](int from, int to) { return from + (to - from) * v / 255; };
+        colours.append(qRgb(mix(ink.red(), paper.red()), mix(ink.green(), paper.green()), mix(ink.blue(), paper.blue())));
+    }
+    QImage indexed = picture.convertToFormat(QImage::Format_Indexed8, greys);
+    indexed.setColorTable(colours);
+    indexed.setDevicePixelRatio(picture.devicePixelRatio());
+    return indexed;
 }
 
 QString DesktopLook::StyleSheet(bool withFonts) const {
     // Frames with their caption on the border line; the button group has no caption. Every
     // text on a frame names its colour and its background from the same pair.
     QString sheet = QStringLiteral(
-                        "QGroupBox { background-color: palette(base); color: palette(text);"
+                        "QGroupBox { background-color: %3; color: %4;"
                         " border: 1px solid palette(mid); border-radius: 2px; margin-top: %1px; }"
                         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: %1px;"
-                        " padding: 0 %2px; background-color: palette(base); color: palette(text); }"
+                        " padding: 0 %2px; background-color: %3; color: %4; }"
                         "QGroupBox#Frame4 { margin-top: 0px; }"
-                        "QGroupBox QLabel { background-color: palette(base); color: palette(text); }")
+                        "QGroupBox QLabel { background-color: %3; color: %4; }")
                         .arg(Scaled(7, scale_))
-                        .arg(Scaled(2, scale_));
+                        .arg(Scaled(2, scale_))
+                        .arg(Css(paper_), Css(ink_));
     if (withFonts) {
         for (auto it = designedFonts_.cbegin(); it != designedFonts_.cend(); ++it) {
             sheet += QStringLiteral("#%1 { font-size: %2pt; }")

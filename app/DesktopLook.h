@@ -3,14 +3,17 @@
 #pragma once
 // Fits a window of fixed, hand-placed geometry to the desktop it opens on.
 //
-// Colours: the window's white surfaces are the theme's text-area pair (Base behind Text),
-// white and black under a light theme, the user's own colours under a dark or high-contrast
-// one; every text is drawn over the background of the same pair.
+// Colours: the window's white surfaces are the theme's text-area pair (Base behind Text, as
+// an application style sheet may restyle a line edit), white and black under a light theme,
+// the user's own colours under a dark or high-contrast one; every text is drawn over the
+// background of the same pair.
 // Size: a desktop font larger than the one the form was drawn for is treated like a higher
 // scale: every position, size and font of the window grows by the same factor.
 // Direction: in a right-to-left window every child sits at its mirrored place.
 
+#include <QColor>
 #include <QHash>
+#include <QImage>
 #include <QObject>
 #include <QRect>
 
@@ -33,6 +36,9 @@ public:
     // The factor for a desktop font: never below 1, so smaller fonts keep the designed window.
     static qreal ScaleFor(const QFont& desktopFont, qreal logicalDpi);
 
+    // A black-on-white picture redrawn in the window's text colour on its background.
+    QImage InTextColours(const QImage& picture) const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -46,4 +52,6 @@ private:
     QHash<QWidget*, qreal> designedFonts_;  // the point sizes the form gives explicitly
     QHash<QLabel*, Qt::Alignment> designedAlignment_;
     qreal scale_ = 1.0;
+    QColor ink_ = Qt::black;
+    QColor paper_ = Qt::white;
 };

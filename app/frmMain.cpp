@@ -157,6 +157,7 @@ void frmMain::ShowEquation() {
     if (density > 1.0 && density != 2.0)
         picture = picture.scaled(logical * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     picture.setDevicePixelRatio(dpr > 1.0 ? dpr : 1.0);
+    picture = look_->InTextColours(picture);
     // Kept grey, a quarter of the memory of a converted copy; painting converts it as it goes.
     ui.Picture1->setPixmap(QPixmap::fromImage(std::move(picture), Qt::NoFormatConversion));
 }
