@@ -63,19 +63,24 @@ DesktopLook::DesktopLook(QWidget& window) : QObject(&window), window_(window), d
         surface.setColor(group, QPalette::WindowText, surface.color(group, QPalette::Text));
     }
     window.setPalette(surface);
-    window.setStyleSheet(StyleSheet(false));
-    window.ensurePolished();
-    if (const QLineEdit* field = window.findChild<QLineEdit*>()) {
-        paper_ = field->palette().color(QPalette::Base);
-        ink_ = field->palette().color(QPalette::Text);
+    paper_ = surface.color(QPalette::Base);
+    ink_ = surface.color(QPalette::Text);
+    QFont desktop = window.font();
+    // An application style sheet may restyle the fields and set every font: what it gives a
+    // plain field and button is the desktop's, and the window's own rules come after it.
+    const bool appSheet = !qApp->styleSheet().isEmpty();
+    if (appSheet) {
+        window.setStyleSheet(StyleSheet(false));
+        window.ensurePolished();
+        if (const QLineEdit* field = window.findChild<QLineEdit*>()) {
+            paper_ = field->palette().color(QPalette::Base);
+            ink_ = field->palette().color(QPalette::Text);
+        }
+        if (const QPushButton* button = window.findChild<QPushButton*>())
+            desktop = button->font();
     }
-
-    // What a plain control gets, after any application style sheet, is the desktop's text.
-    const QPushButton* probe = window.findChild<QPushButton*>();
-    const QFont desktop = probe != nullptr ? probe->font() : window.font();
     scale_ = ScaleFor(desktop, window.logicalDpiY());
-    // An application style sheet may set every font; the window's own rules come after it.
-    window.setStyleSheet(StyleSheet(scale_ != 1.0 || !qApp->styleSheet().isEmpty()));
+    window.setStyleSheet(StyleSheet(scale_ != 1.0 || appSheet));
     window.ensurePolished();
     window.setFixedSize(Scaled(QRect(QPoint(), designedSize_), scale_).size());
     PlaceChildren();
