@@ -95,7 +95,8 @@ QImage DesktopLook::InTextColours(const QImage& picture) const {
     for (int v = 0; v < 256; ++v) {
         greys.append(qRgb(v, v, v));
         const auto mix = [v](int from, int to) { return from + (to - from) * v / 255; };
-        colours.append(qRgb(mix(ink.red(), paper.red()), mix(ink.green(), paper.green()), mix(ink.blue(), paper.blue())));
+        colours.append(
+            qRgb(mix(ink.red(), paper.red()), mix(ink.green(), paper.green()), mix(ink.blue(), paper.blue())));
     }
     QImage indexed = picture.convertToFormat(QImage::Format_Indexed8, greys);
     indexed.setColorTable(colours);
@@ -133,9 +134,9 @@ void DesktopLook::PlaceChildren() {
         QRect place = Scaled(it.value(), scale_);
         if (mirrored) {
             // Placed by hand, children are not mirrored by Qt as a layout's would be.
-            const QWidget* parent = w->parentWidget();
+            QWidget* parent = w->parentWidget();
             const int parentWidth =
-                parent == &window_ ? window_.width() : Scaled(designed_.value(const_cast<QWidget*>(parent)), scale_).width();
+                parent == &window_ ? window_.width() : Scaled(designed_.value(parent), scale_).width();
             place.moveLeft(parentWidth - place.left() - place.width());
         }
         // The form's caption boxes are a little shorter than the font's line, which cut the

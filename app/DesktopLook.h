@@ -48,7 +48,7 @@ private:
 
     QWidget& window_;
     QSize designedSize_;
-    QHash<QWidget*, QRect> designed_;      // every child's place in the form
+    QHash<QWidget*, QRect> designed_;       // every child's place in the form
     QHash<QWidget*, qreal> designedFonts_;  // the point sizes the form gives explicitly
     QHash<QLabel*, Qt::Alignment> designedAlignment_;
     qreal scale_ = 1.0;

@@ -152,7 +152,8 @@ void frmMain::ShowEquation() {
     // Rendered ahead at 1x and 2x; other scales take the 2x picture scaled smoothly.
     const qreal dpr = devicePixelRatioF();
     const qreal density = dpr * look_->Scale();
-    QImage picture = ReadPngResource(density > 1.0 ? QStringLiteral(":/equation@2x.png") : QStringLiteral(":/equation.png"));
+    QImage picture =
+        ReadPngResource(density > 1.0 ? QStringLiteral(":/equation@2x.png") : QStringLiteral(":/equation.png"));
     const QSize logical = (QSizeF(655, 139) * look_->Scale()).toSize();
     if (density > 1.0 && density != 2.0)
         picture = picture.scaled(logical * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

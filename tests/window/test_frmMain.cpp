@@ -8,16 +8,16 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QGroupBox>
-#include <QStyle>
-#include <QStyleOptionFrame>
-#include <QStyleOptionGroupBox>
 #include <QContextMenuEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTimer>
 
@@ -94,10 +94,9 @@ private:
         if (box == nullptr)
             return;
         auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-        const double contrast =
-            label != nullptr ? TextContrast(label->grab().toImage(), label->contentsRect()) : 0.0;
+        const double contrast = label != nullptr ? TextContrast(label->grab().toImage(), label->contentsRect()) : 0.0;
         Seen s{box->windowTitle(), box->text(), box->icon(), {}, {}, QApplication::overrideCursor() != nullptr,
-                box->isEnabled(), contrast};
+               box->isEnabled(),   contrast};
         if (auto* edit = qobject_cast<QLineEdit*>(box->parentWidget() ? box->parentWidget()->focusWidget() : nullptr)) {
             s.focusedField = edit->objectName();
             s.selectedText = edit->selectedText();
@@ -251,10 +250,10 @@ void FrmMainTest::everyTextReadableAndWhole_data() {
     for (const char* theme : {"light", "dark", "high contrast", "dark style sheet"}) {
         for (const double points : {0.0, 14.0, 18.0}) {
             for (const bool rtl : {false, true}) {
-                const QString name = QStringLiteral("%1, %2, %3")
-                                         .arg(theme, points == 0 ? QStringLiteral("default font")
-                                                                 : QStringLiteral("%1 pt").arg(points),
-                                              rtl ? QStringLiteral("right to left") : QStringLiteral("left to right"));
+                const QString name =
+                    QStringLiteral("%1, %2, %3")
+                        .arg(theme, points == 0 ? QStringLiteral("default font") : QStringLiteral("%1 pt").arg(points),
+                             rtl ? QStringLiteral("right to left") : QStringLiteral("left to right"));
                 QTest::newRow(qPrintable(name)) << theme << points << rtl;
             }
         }
@@ -269,8 +268,9 @@ void FrmMainTest::everyTextReadableAndWhole() {
     const DesktopRestored restored;
     QApplication::setPalette(DesktopPalette(theme));
     if (theme == "dark style sheet")
-        qApp->setStyleSheet("QWidget { background-color: #2b2b2b; color: #c8c8c8; }"
-                            "QLineEdit, QPushButton { background-color: #1e1e1e; border: 1px solid #5a5a5a; }");
+        qApp->setStyleSheet(
+            "QWidget { background-color: #2b2b2b; color: #c8c8c8; }"
+            "QLineEdit, QPushButton { background-color: #1e1e1e; border: 1px solid #5a5a5a; }");
     if (theme == "style sheet font")
         qApp->setStyleSheet(QStringLiteral("* { font-size: %1pt; }").arg(points));
     else if (points > 0) {
@@ -307,11 +307,16 @@ void FrmMainTest::everyTextReadableAndWhole() {
         QVERIFY2(contrast >= 4.5, qPrintable(QStringLiteral("%1: contrast %2").arg(what).arg(contrast)));
     };
     const auto inside = [](const QString& what, const QRect& inner, const QRect& outer) {
-        QVERIFY2(outer.contains(inner),
-                 qPrintable(QStringLiteral("%1: %2,%3 %4x%5 outside %6,%7 %8x%9")
-                                .arg(what)
-                                .arg(inner.x()).arg(inner.y()).arg(inner.width()).arg(inner.height())
-                                .arg(outer.x()).arg(outer.y()).arg(outer.width()).arg(outer.height())));
+        QVERIFY2(outer.contains(inner), qPrintable(QStringLiteral("%1: %2,%3 %4x%5 outside %6,%7 %8x%9")
+                                                       .arg(what)
+                                                       .arg(inner.x())
+                                                       .arg(inner.y())
+                                                       .arg(inner.width())
+                                                       .arg(inner.height())
+                                                       .arg(outer.x())
+                                                       .arg(outer.y())
+                                                       .arg(outer.width())
+                                                       .arg(outer.height())));
     };
 
     // Every visible control lies within its container.
@@ -348,13 +353,15 @@ void FrmMainTest::everyTextReadableAndWhole() {
         option.textAlignment = frame->alignment();
         option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
         option.lineWidth = 1;
-        const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+        const QRect title =
+            frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
         const QFontMetrics metrics(frame->font());
         QVERIFY2(title.width() >= metrics.horizontalAdvance(frame->title()), name);
         inside(name, title, frame->rect());
         for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (child->isVisibleTo(&window))
-                QVERIFY2(!child->geometry().intersects(title), qPrintable(QString(name) + " under " + child->objectName()));
+                QVERIFY2(!child->geometry().intersects(title),
+                         qPrintable(QString(name) + " under " + child->objectName()));
         }
         readable(name, at(frame, title));
     }
@@ -364,8 +371,8 @@ void FrmMainTest::everyTextReadableAndWhole() {
         const QSize text(metrics.horizontalAdvance(button->text()), metrics.height());
         QVERIFY2(text.width() + 8 <= button->width() && text.height() + 4 <= button->height(),
                  qPrintable(button->objectName()));
-        readable(button->objectName(), at(button, QStyle::alignedRect(button->layoutDirection(), Qt::AlignCenter,
-                                                                       text, button->rect())));
+        readable(button->objectName(),
+                 at(button, QStyle::alignedRect(button->layoutDirection(), Qt::AlignCenter, text, button->rect())));
     }
     for (Field f : {Field::NPV, Field::Duration, Field::PMT, Field::ClosingCost, Field::Result}) {
         QLineEdit* edit = window.FieldWidget(f);
@@ -374,8 +381,7 @@ void FrmMainTest::everyTextReadableAndWhole() {
         option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
         const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
         const QFontMetrics metrics(edit->font());
-        QVERIFY2(metrics.height() <= contents.height() &&
-                     metrics.horizontalAdvance(edit->text()) <= contents.width(),
+        QVERIFY2(metrics.height() <= contents.height() && metrics.horizontalAdvance(edit->text()) <= contents.width(),
                  qPrintable(edit->objectName()));
         readable(edit->objectName(), at(edit, contents));
     }
@@ -584,9 +590,12 @@ void FrmMainTest::keysOnAFocusedControl_data() {
     QTest::newRow("keypad enter presses the button")
         << "cmdCalculate" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "60000" << irr;
     QTest::newRow("space presses the button") << "cmdCalculate" << int(Qt::Key_Space) << 0 << "60000" << irr;
-    QTest::newRow("alt+c types nothing") << "txtNPV" << int(Qt::Key_C) << int(Qt::AltModifier) << "60000" << "";
-    QTest::newRow("alt+5 types nothing") << "txtNPV" << int(Qt::Key_5) << int(Qt::AltModifier) << "60000" << "";
-    QTest::newRow("a plain 5 still types") << "txtNPV" << int(Qt::Key_5) << 0 << "5" << "";
+    QTest::newRow("alt+c types nothing") << "txtNPV" << int(Qt::Key_C) << int(Qt::AltModifier) << "60000"
+                                         << "";
+    QTest::newRow("alt+5 types nothing") << "txtNPV" << int(Qt::Key_5) << int(Qt::AltModifier) << "60000"
+                                         << "";
+    QTest::newRow("a plain 5 still types") << "txtNPV" << int(Qt::Key_5) << 0 << "5"
+                                           << "";
 }
 
 void FrmMainTest::keysOnAFocusedControl() {
