@@ -7,12 +7,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
+
+// Title bar and borders a window manager puts around the window.
+constexpr QSize FrameRoom(16, 64);
 
 int Scaled(int value, qreal scale) {
     return static_cast<int>(std::lround(value * scale));
@@ -80,7 +84,18 @@ DesktopLook::DesktopLook(QWidget& window) : QObject(&window), window_(window), d
             desktop = button->font();
     }
     scale_ = ScaleFor(desktop, window.logicalDpiY());
-    window.setStyleSheet(StyleSheet(scale_ != 1.0 || appSheet));
+    // Part of a window larger than the screen could never be seen: on a small screen the
+    // window, its fonts included, grows only as far as the screen leaves room for it.
+    if (const QScreen* screen = window.screen(); screen != nullptr && scale_ > 1.0) {
+        const QSize room = screen->availableGeometry().size() - FrameRoom;
+        const qreal fit = std::min(qreal(room.width()) / designedSize_.width(),
+                                   qreal(room.height()) / designedSize_.height());
+        if (fit < scale_) {
+            scale_ = std::max<qreal>(1.0, fit);
+            fontsCapped_ = true;
+        }
+    }
+    window.setStyleSheet(StyleSheet(scale_ != 1.0 || appSheet || fontsCapped_));
     window.ensurePolished();
     window.setFixedSize(Scaled(QRect(QPoint(), designedSize_), scale_).size());
     PlaceChildren();
@@ -118,6 +133,8 @@ QString DesktopLook::StyleSheet(bool withFonts) const {
                         .arg(Scaled(2, scale_))
                         .arg(Css(paper_), Css(ink_));
     if (withFonts) {
+        if (fontsCapped_)
+            sheet += QStringLiteral("QWidget { font-size: %1pt; }").arg(DesignedPoints * scale_, 0, 'f', 2);
         for (auto it = designedFonts_.cbegin(); it != designedFonts_.cend(); ++it) {
             sheet += QStringLiteral("#%1 { font-size: %2pt; }")
                          .arg(it.key()->objectName())

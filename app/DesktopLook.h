@@ -8,7 +8,8 @@
 // the user's own colours under a dark or high-contrast one; every text is drawn over the
 // background of the same pair.
 // Size: a desktop font larger than the one the form was drawn for is treated like a higher
-// scale: every position, size and font of the window grows by the same factor.
+// scale: every position, size and font of the window grows by the same factor, as far as the
+// screen has room.
 // Direction: in a right-to-left window every child sits at its mirrored place.
 
 #include <QColor>
@@ -52,6 +53,7 @@ private:
     QHash<QWidget*, qreal> designedFonts_;  // the point sizes the form gives explicitly
     QHash<QLabel*, Qt::Alignment> designedAlignment_;
     qreal scale_ = 1.0;
+    bool fontsCapped_ = false;  // the screen holds the window smaller than the desktop font asks
     QColor ink_ = Qt::black;
     QColor paper_ = Qt::white;
 };

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -18,6 +19,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -292,6 +294,8 @@ void FrmMainTest::everyTextReadableAndWhole() {
     QVERIFY(QTest::qWaitForWindowActive(&window));
     if (points == 0)
         QCOMPARE(window.size(), QSize(698, 439));
+    else  // in proportion to the desktop's text, on a screen with room for it
+        QCOMPARE(window.size(), (QSizeF(698, 439) * points / 9.0).toSize());
     auto* calculate = window.findChild<QPushButton*>("cmdCalculate");
     QTest::mouseClick(calculate, Qt::LeftButton);  // a result line to read
     window.FieldWidget(Field::NPV)->setFocus();
@@ -742,6 +746,18 @@ void FrmMainTest::closingEndsAtOnce() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A desktop-sized screen instead of the offscreen 800 x 600, which would hold an 18 pt
+    // window to a smaller scale than its font asks.
+    QTemporaryDir screenDir;
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && screenDir.isValid()) {
+        QFile screen(screenDir.filePath(QStringLiteral("screen.json")));
+        if (screen.open(QIODevice::WriteOnly)) {
+            screen.write(R"({"screens": [{"name": "desktop", "x": 0, "y": 0, "width": 2000, "height": 1400,)"
+                         R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+            screen.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.fileName().toLocal8Bit());
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Pellucor"));
     FrmMainTest test;
