@@ -88,8 +88,8 @@ DesktopLook::DesktopLook(QWidget& window) : QObject(&window), window_(window), d
     // window, its fonts included, grows only as far as the screen leaves room for it.
     if (const QScreen* screen = window.screen(); screen != nullptr && scale_ > 1.0) {
         const QSize room = screen->availableGeometry().size() - FrameRoom;
-        const qreal fit = std::min(qreal(room.width()) / designedSize_.width(),
-                                   qreal(room.height()) / designedSize_.height());
+        const qreal fit =
+            std::min(qreal(room.width()) / designedSize_.width(), qreal(room.height()) / designedSize_.height());
         if (fit < scale_) {
             scale_ = std::max<qreal>(1.0, fit);
             fontsCapped_ = true;
