@@ -31,7 +31,7 @@ TALL_TITLE_CONFIG = """<?xml version="1.0" encoding="UTF-8"?>
 
 # locale -> the starting payment as shown and the first click's result line
 FIRST_CLICK = {
-    "C.UTF-8": ("617.17", "IRR = 12.000%, when NPV = 60000.239"),
+    "C.UTF-8": ("617.17", e2e.INITIAL_RESULT),
     "de_DE.UTF-8": ("617,17", "IRR = 12,000%, when NPV = 60000,239"),
     "fr_FR.UTF-8": ("617,17", "IRR = 12,000%, when NPV = 60000,239"),
 }
