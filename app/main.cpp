@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "FrameMargins.h"
 #include "Version.h"
 #include "PngResource.h"
@@ -12,6 +13,7 @@
 #include <cstdlib>
 #include <string>
 #include <thread>
+#include <vector>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 #include <sys/socket.h>
@@ -60,9 +62,9 @@ enum class Found { None, QtsChoice, X11Only };
 // after Wayland failed, with two lines of complaint; without DISPLAY it aborts with a core dump.
 // A compositor that is gone (a stale WAYLAND_DISPLAY in a reattached terminal) is therefore
 // looked for here: X11 straight away if it is there, a plain message if nothing is.
-Found FindDisplay() {
+Found FindDisplay(bool platformNamed) {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    if (Set("QT_QPA_PLATFORM") || Set("WAYLAND_SOCKET"))
+    if (platformNamed || Set("QT_QPA_PLATFORM") || Set("WAYLAND_SOCKET"))
         return Found::QtsChoice;
     const char* session = std::getenv("XDG_SESSION_TYPE");
     const bool waylandNamed = Set("WAYLAND_DISPLAY") || (session != nullptr && std::string(session) == "wayland");
@@ -72,6 +74,7 @@ Found FindDisplay() {
         return waylandNamed ? Found::X11Only : Found::QtsChoice;
     return Found::None;
 #else
+    (void)platformNamed;
     return Found::QtsChoice;
 #endif
 }
@@ -79,7 +82,10 @@ Found FindDisplay() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const Found display = FindDisplay();
+    const pellucor::CommandLine commandLine(argc, argv);
+    if (commandLine.ExitStatus())
+        return *commandLine.ExitStatus();
+    const Found display = FindDisplay(commandLine.NamesPlatform());
     if (display == Found::None) {
         std::fprintf(stderr,
                      "pellucor: no display found (DISPLAY is not set, and no Wayland compositor answers at\n"
@@ -94,12 +100,16 @@ int main(int argc, char* argv[]) {
     // one and is done, or waited for, before the window is built; the library keeps it for Qt.
     std::jthread fontConfiguration([] { FcInit(); });
 #endif
-    // Named for Qt's start only: what the help page's opener starts chooses for itself.
+    // Named in Qt's arguments rather than its environment: the environment is read by the thread
+    // above meanwhile, and what the help page's opener starts chooses for itself.
+    std::vector<char*> qtArguments(argv, argv + argc);
+    char platformOption[] = "-platform";
+    char x11[] = "xcb";
     if (display == Found::X11Only)
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    QApplication app(argc, argv);
-    if (display == Found::X11Only)
-        qunsetenv("QT_QPA_PLATFORM");
+        qtArguments.insert(qtArguments.begin() + (argc > 0 ? 1 : 0), {platformOption, x11});
+    int qtArgumentCount = static_cast<int>(qtArguments.size());
+    qtArguments.push_back(nullptr);
+    QApplication app(qtArgumentCount, qtArguments.data());
     QApplication::setApplicationName(QStringLiteral("Pellucor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pellucor"));
     QApplication::setApplicationVersion(QStringLiteral(PELLUCOR_DISPLAY_VERSION));

@@ -81,40 +81,78 @@ void DropError(const char* property) {
 
 }  // namespace
 
+class ProgressBarPrivate {
+public:
+    explicit ProgressBarPrivate(ProgressBar* q) : q(q), defaultHost(q), host(&defaultHost), shpBorder(q), shpBar(q) {}
+
+    // True while a form builds the control at run time, before anyone can see it.
+    bool BeingBuilt() const noexcept { return host == &defaultHost && !designMode && !shown; }
+
+    float ControlWidth() const;
+    float ControlHeight() const;
+    float BarLength(float extent) const;
+    void ValueChangeStep();
+    void LoadStep();
+
+    ProgressBar* const q;
+    QtControlHost defaultHost;
+    ControlHost* host;
+    Shape shpBorder;
+    Shape shpBar;
+    OleColor backColor = SystemColor::ButtonFace;
+    int orientation = 0;
+    int resolution = 0;
+    float max = 0.0f;
+    float value = 0.0f;
+    bool designMode = false;
+    bool shown = false;
+};
+
 ProgressBar::ProgressBar(QWidget* parent)
-    : QWidget(parent), defaultHost_(this), host_(&defaultHost_), shpBorder_(this), shpBar_(this) {
+    : QWidget(parent), d(std::make_unique<ProgressBarPrivate>(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    shpBorder_.SetWidth(DefaultWidthPixels * TwipsPerPixel);
-    shpBorder_.SetHeight(DefaultHeightPixels * TwipsPerPixel);
-    shpBorder_.SetBackColor(SystemColor::ButtonFace);
-    shpBorder_.SetBackStyle(ShapeBackStyle::Transparent);
-    shpBorder_.SetBorderColor(SystemColor::ButtonText);
-    shpBorder_.SetBorderStyle(ShapeBorderStyle::InsideSolid);
-    shpBorder_.SetFillColor(SystemColor::ButtonText);
-    shpBorder_.SetFillStyle(ShapeFillStyle::Transparent);
+    d->shpBorder.SetWidth(DefaultWidthPixels * TwipsPerPixel);
+    d->shpBorder.SetHeight(DefaultHeightPixels * TwipsPerPixel);
+    d->shpBorder.SetBackColor(SystemColor::ButtonFace);
+    d->shpBorder.SetBackStyle(ShapeBackStyle::Transparent);
+    d->shpBorder.SetBorderColor(SystemColor::ButtonText);
+    d->shpBorder.SetBorderStyle(ShapeBorderStyle::InsideSolid);
+    d->shpBorder.SetFillColor(SystemColor::ButtonText);
+    d->shpBorder.SetFillStyle(ShapeFillStyle::Transparent);
 
-    shpBar_.SetWidth(2000.0f);
-    shpBar_.SetHeight(DefaultHeightPixels * TwipsPerPixel);
-    shpBar_.SetBackColor(SystemColor::ButtonHighlight);
-    shpBar_.SetBackStyle(ShapeBackStyle::Opaque);
-    shpBar_.SetBorderColor(SystemColor::ButtonHighlight);
-    shpBar_.SetBorderStyle(ShapeBorderStyle::Transparent);
-    shpBar_.SetFillColor(SystemColor::ButtonFace);
-    shpBar_.SetFillStyle(ShapeFillStyle::DiagonalCross);
+    d->shpBar.SetWidth(2000.0f);
+    d->shpBar.SetHeight(DefaultHeightPixels * TwipsPerPixel);
+    d->shpBar.SetBackColor(SystemColor::ButtonHighlight);
+    d->shpBar.SetBackStyle(ShapeBackStyle::Opaque);
+    d->shpBar.SetBorderColor(SystemColor::ButtonHighlight);
+    d->shpBar.SetBorderStyle(ShapeBorderStyle::Transparent);
+    d->shpBar.SetFillColor(SystemColor::ButtonFace);
+    d->shpBar.SetFillStyle(ShapeFillStyle::DiagonalCross);
 
     resize(DefaultWidthPixels, DefaultHeightPixels);
     InitProperties();
 }
 
-void ProgressBar::SetHost(ControlHost* host) noexcept { host_ = host ? host : &defaultHost_; }
+ProgressBar::~ProgressBar() = default;
+
+void ProgressBar::SetHost(ControlHost* host) noexcept { d->host = host ? host : &d->defaultHost; }
 
 void ProgressBar::SetDesignMode(bool designMode) noexcept {
-    designMode_ = designMode;
-    defaultHost_.SetUserMode(!designMode && shown_);
+    d->designMode = designMode;
+    d->defaultHost.SetUserMode(!designMode && d->shown);
 }
 
-bool ProgressBar::BeingBuilt() const noexcept { return host_ == &defaultHost_ && !designMode_ && !shown_; }
+bool ProgressBar::DesignMode() const noexcept { return d->designMode; }
+int ProgressBar::Orientation() const noexcept { return d->orientation; }
+OleColor ProgressBar::BackColor() const noexcept { return d->backColor; }
+OleColor ProgressBar::BorderColor() const noexcept { return d->shpBorder.BorderColor(); }
+OleColor ProgressBar::ForeColor() const noexcept { return d->shpBar.BackColor(); }
+int ProgressBar::Resolution() const noexcept { return d->resolution; }
+float ProgressBar::Max() const noexcept { return d->max; }
+float ProgressBar::Value() const noexcept { return d->value; }
+const Shape& ProgressBar::shpBorder() const noexcept { return d->shpBorder; }
+const Shape& ProgressBar::shpBar() const noexcept { return d->shpBar; }
 
 // The property system's writers: each runs the setter and drops whatever it refuses, so that
 // a form, a form loader or Designer meets a normal return and the control as it was.
@@ -153,7 +191,7 @@ void ProgressBar::setForeColor(uint New_ForeColor) noexcept {
 void ProgressBar::setResolution(int New_Resolution) noexcept {
     try {
         // A form that is still building the control has nobody to show the box to.
-        if (New_Resolution < -1 && BeingBuilt()) {
+        if (New_Resolution < -1 && d->BeingBuilt()) {
             throw AppError(ErrorNumber::ResolutionBelowMinusOne, "Resolution: Value must be greater than or equal to -1.");
         }
         SetResolution(New_Resolution);
@@ -187,12 +225,12 @@ void ProgressBar::ResetMax() noexcept { setMax(DefaultMax.ToFloat32()); }
 void ProgressBar::ResetValue() noexcept { setValue(DefaultValue.ToFloat32()); }
 
 void ProgressBar::SetOrientation(int New_Orientation) {
-    if (host_->UserMode())
+    if (d->host->UserMode())
         throw AppError::PropertyNotSettableAtRunTime();
     try {
         if (New_Orientation != 0 && New_Orientation != 1)
             throw AppError(ErrorNumber::InvalidPropertyValue, "Orientation = 0 or 1. Other value is not accepted.");
-        orientation_ = New_Orientation;
+        d->orientation = New_Orientation;
         emit PropertyChanged(KeyOrientation);
     } catch (...) {
         DropError("Orientation");
@@ -201,31 +239,31 @@ void ProgressBar::SetOrientation(int New_Orientation) {
 
 void ProgressBar::SetBackColor(OleColor New_BackColor) {
     CheckOleColor(New_BackColor);
-    backColor_ = New_BackColor;
-    shpBar_.SetFillColor(New_BackColor);
+    d->backColor = New_BackColor;
+    d->shpBar.SetFillColor(New_BackColor);
     update();
     emit PropertyChanged(KeyBackColor);
 }
 
 void ProgressBar::SetBorderColor(OleColor New_BorderColor) {
-    shpBorder_.SetBorderColor(New_BorderColor);
+    d->shpBorder.SetBorderColor(New_BorderColor);
     update();
     emit PropertyChanged(KeyBorderColor);
 }
 
 void ProgressBar::SetForeColor(OleColor New_ForeColor) {
-    shpBar_.SetBackColor(New_ForeColor);
-    shpBar_.Refresh();
+    d->shpBar.SetBackColor(New_ForeColor);
+    d->shpBar.Refresh();
     emit PropertyChanged(KeyForeColor);
 }
 
 void ProgressBar::SetResolution(int New_Resolution) {
     try {
         if (New_Resolution < -1) {
-            host_->MsgBox("Value must be greater than or equal to -1.", MsgBoxStyle::OkOnly | MsgBoxStyle::Critical);
+            d->host->MsgBox("Value must be greater than or equal to -1.", MsgBoxStyle::OkOnly | MsgBoxStyle::Critical);
             throw AppError(ErrorNumber::ResolutionBelowMinusOne, "Resolution: Value must be greater than or equal to -1.");
         }
-        resolution_ = New_Resolution;
+        d->resolution = New_Resolution;
         emit PropertyChanged(KeyResolution);
     } catch (...) {
         DropError("Resolution");
@@ -236,7 +274,7 @@ void ProgressBar::SetMax(float New_Max) {
     try {
         if (!(New_Max > 0.0f))
             throw AppError(ErrorNumber::MaxNotPositive, "Value of Max must be >0");
-        max_ = New_Max;
+        d->max = New_Max;
         emit PropertyChanged(KeyMax);
     } catch (...) {
         DropError("Max");
@@ -246,12 +284,12 @@ void ProgressBar::SetMax(float New_Max) {
 void ProgressBar::SetValue(float New_Value) {
     try {
         const int resolution = Resolution();
-        const float change = RelativeChange(value_, New_Value, max_);
+        const float change = RelativeChange(d->value, New_Value, d->max);
         const float threshold = ToSingle(Quotient(1.0, resolution));
         if (!(change > threshold))
             return;
-        value_ = New_Value;
-        ValueChangeStep();
+        d->value = New_Value;
+        d->ValueChangeStep();
         emit PropertyChanged(KeyValue);
     } catch (...) {
         DropError("Value");
@@ -259,10 +297,10 @@ void ProgressBar::SetValue(float New_Value) {
 }
 
 void ProgressBar::InitProperties() {
-    max_ = 100.0f;
-    value_ = 0.0f;
-    resolution_ = 50;
-    orientation_ = 0;
+    d->max = 100.0f;
+    d->value = 0.0f;
+    d->resolution = 50;
+    d->orientation = 0;
 }
 
 void ProgressBar::ReadProperties(const PropertyBag& PropBag) {
@@ -277,28 +315,28 @@ void ProgressBar::ReadProperties(const PropertyBag& PropBag) {
     const int orientation = PropBag.ReadProperty(KeyOrientation, DefaultOrientation).ToInt32();
     const OleColor barFillColor = ReadColor(PropBag, KeyBackColor, DefaultBackColor);
 
-    backColor_ = backColor;
-    shpBorder_.SetBorderColor(borderColor);
-    shpBar_.SetBackColor(foreColor);
-    max_ = max;
-    value_ = value;
-    resolution_ = resolution;
-    orientation_ = orientation;
-    shpBar_.SetFillColor(barFillColor);
+    d->backColor = backColor;
+    d->shpBorder.SetBorderColor(borderColor);
+    d->shpBar.SetBackColor(foreColor);
+    d->max = max;
+    d->value = value;
+    d->resolution = resolution;
+    d->orientation = orientation;
+    d->shpBar.SetFillColor(barFillColor);
     // The colours changed whatever the layout does next, and a failed layout keeps the bar's
     // last geometry, which is then painted whole.
     update();
-    LoadStep();
+    d->LoadStep();
 }
 
 void ProgressBar::WriteProperties(PropertyBag& PropBag) const {
     PropBag.WriteProperty(KeyBackColor, PropertyValue::Int32(OleColorBits(BackColor())), DefaultBackColor);
     PropBag.WriteProperty(KeyBorderColor, PropertyValue::Int32(OleColorBits(BorderColor())), DefaultBorderColor);
     PropBag.WriteProperty(KeyForeColor, PropertyValue::Int32(OleColorBits(ForeColor())), DefaultForeColor);
-    PropBag.WriteProperty(KeyMax, PropertyValue::Float32(max_), DefaultMax);
-    PropBag.WriteProperty(KeyValue, PropertyValue::Float32(value_), DefaultValue);
-    PropBag.WriteProperty(KeyResolution, PropertyValue::Int32(resolution_), DefaultResolution);
-    PropBag.WriteProperty(KeyOrientation, PropertyValue::Int32(orientation_), DefaultOrientation);
+    PropBag.WriteProperty(KeyMax, PropertyValue::Float32(d->max), DefaultMax);
+    PropBag.WriteProperty(KeyValue, PropertyValue::Float32(d->value), DefaultValue);
+    PropBag.WriteProperty(KeyResolution, PropertyValue::Int32(d->resolution), DefaultResolution);
+    PropBag.WriteProperty(KeyOrientation, PropertyValue::Int32(d->orientation), DefaultOrientation);
 }
 
 void ProgressBar::Resize() {
@@ -312,19 +350,19 @@ void ProgressBar::Resize() {
             dropped.CatchCurrent();
         }
     };
-    const float width = ControlWidth();
-    const float height = ControlHeight();
-    if (orientation_ == 0) {
-        step([&] { shpBar_.SetWidth(BarLength(width)); });
-        step([&] { shpBar_.SetHeight(height); });
-        step([&] { shpBar_.SetTop(0.0f); });
+    const float width = d->ControlWidth();
+    const float height = d->ControlHeight();
+    if (d->orientation == 0) {
+        step([&] { d->shpBar.SetWidth(d->BarLength(width)); });
+        step([&] { d->shpBar.SetHeight(height); });
+        step([&] { d->shpBar.SetTop(0.0f); });
     } else {
-        step([&] { shpBar_.SetHeight(BarLength(height)); });
-        step([&] { shpBar_.SetTop(height - shpBar_.Height()); });
-        step([&] { shpBar_.SetWidth(width); });
+        step([&] { d->shpBar.SetHeight(d->BarLength(height)); });
+        step([&] { d->shpBar.SetTop(height - d->shpBar.Height()); });
+        step([&] { d->shpBar.SetWidth(width); });
     }
-    step([&] { shpBorder_.SetWidth(width); });
-    step([&] { shpBorder_.SetHeight(height); });
+    step([&] { d->shpBorder.SetWidth(width); });
+    step([&] { d->shpBorder.SetHeight(height); });
 }
 
 QSize ProgressBar::sizeHint() const { return {DefaultWidthPixels, DefaultHeightPixels}; }
@@ -332,10 +370,10 @@ QSize ProgressBar::sizeHint() const { return {DefaultWidthPixels, DefaultHeightP
 void ProgressBar::paintEvent(QPaintEvent* event) {
     (void)event;
     QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(backColor_, palette()));
+    painter.fillRect(rect(), ToQColor(d->backColor, palette()));
     // The frame's inside is transparent, so it goes on top without hiding the bar.
-    shpBar_.Paint(painter);
-    shpBorder_.Paint(painter);
+    d->shpBar.Paint(painter);
+    d->shpBorder.Paint(painter);
 }
 
 void ProgressBar::resizeEvent(QResizeEvent* event) {
@@ -344,48 +382,48 @@ void ProgressBar::resizeEvent(QResizeEvent* event) {
 }
 
 void ProgressBar::showEvent(QShowEvent* event) {
-    shown_ = true;
-    defaultHost_.SetUserMode(!designMode_);
+    d->shown = true;
+    d->defaultHost.SetUserMode(!d->designMode);
     QWidget::showEvent(event);
 }
 
-float ProgressBar::ControlWidth() const { return static_cast<float>(width()) * TwipsPerPixel; }
+float ProgressBarPrivate::ControlWidth() const { return static_cast<float>(q->width()) * TwipsPerPixel; }
 
-float ProgressBar::ControlHeight() const { return static_cast<float>(height()) * TwipsPerPixel; }
+float ProgressBarPrivate::ControlHeight() const { return static_cast<float>(q->height()) * TwipsPerPixel; }
 
-float ProgressBar::BarLength(float extent) const {
-    const double fraction = Quotient(value_, max_);
+float ProgressBarPrivate::BarLength(float extent) const {
+    const double fraction = Quotient(value, max);
     const double length = fraction * static_cast<double>(extent);
     if (!std::isfinite(length))
         throw AppError::Overflow();
     return ToSingle(length);
 }
 
-void ProgressBar::ValueChangeStep() {
-    if (orientation_ == 0) {
-        shpBar_.SetWidth(BarLength(ControlWidth()));
+void ProgressBarPrivate::ValueChangeStep() {
+    if (orientation == 0) {
+        shpBar.SetWidth(BarLength(ControlWidth()));
     } else {
         const float height = ControlHeight();
-        shpBar_.SetHeight(BarLength(height));
-        shpBar_.SetTop(height - shpBar_.Height());
+        shpBar.SetHeight(BarLength(height));
+        shpBar.SetTop(height - shpBar.Height());
     }
-    shpBar_.Refresh();
+    shpBar.Refresh();
 }
 
-void ProgressBar::LoadStep() {
+void ProgressBarPrivate::LoadStep() {
     const float width = ControlWidth();
     const float height = ControlHeight();
-    if (orientation_ == 0) {
-        shpBar_.SetWidth(BarLength(width));
-        shpBar_.SetHeight(height);
+    if (orientation == 0) {
+        shpBar.SetWidth(BarLength(width));
+        shpBar.SetHeight(height);
         // A bar loaded again after it was laid out vertically would keep that top otherwise.
-        shpBar_.SetTop(0.0f);
+        shpBar.SetTop(0.0f);
     } else {
-        shpBar_.SetHeight(BarLength(height));
-        shpBar_.SetTop(height - shpBar_.Height());
-        shpBar_.SetWidth(width);
+        shpBar.SetHeight(BarLength(height));
+        shpBar.SetTop(height - shpBar.Height());
+        shpBar.SetWidth(width);
     }
-    shpBar_.Refresh();
+    shpBar.Refresh();
 }
 
 }  // namespace pellucor

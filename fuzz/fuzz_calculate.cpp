@@ -18,6 +18,7 @@
 #include "FakeWindow.h"
 #include "FuzzInput.h"
 #include "IrrSearch.h"
+#include "TestData.h"
 
 #include <algorithm>
 #include <array>
@@ -30,17 +31,6 @@ namespace {
 using namespace pellucor;
 
 constexpr const char* PreviousResult = "previous result";
-
-const std::array<const char*, 8> ValidationMessages{
-    "Please enter the correct Net Present Value (Net cash disbursement).",
-    "Net Present Value must be between 1.00 to 100,000,000.",
-    "Please enter correct duration (Number of Months).",
-    "Loan duration (Number of Months, N) must be between 1 to 1000.",
-    "Please enter the correct monthly payment amount (PMT).",
-    "PMT must be between 0.00 to 100,000,000.",
-    "Please enter the correct Loan Closing Costs (Loan Balance + Prepayment Penalties + Loan Closing Fees).",
-    "LOAN BALANCE + PENALTIES + LOAN CLOSING FEES must be between -100,000,000. to +100,000,000.",
-};
 
 const std::array<Field, 4> Inputs{Field::NPV, Field::Duration, Field::PMT, Field::ClosingCost};
 
@@ -113,18 +103,18 @@ bool IsResultLine(std::string_view s, const NumberLocale& locale) {
 }
 
 void CheckClean(testing::FakeWindow& w, const NumberLocale& locale) {
-    const auto validation = std::find_if(ValidationMessages.begin(), ValidationMessages.end(), [&](const char* m) {
-        return !w.boxes.empty() && w.boxes.front().text == m;
+    const auto& messages = testing::ValidationMessages();
+    const auto validation = std::find_if(messages.begin(), messages.end(), [&](const testing::ValidationMessageRow& m) {
+        return !w.boxes.empty() && w.boxes.front().text == m.text;
     });
-    if (validation != ValidationMessages.end()) {
+    if (validation != messages.end()) {
         if (w.boxes.size() != 1 || !w.reports.empty())
             Fail("validation message together with another box", w);
         if (w.searchesSeen != 0)
             Fail("a search ran although validation refused", w);
         if (w.Result() != PreviousResult)
             Fail("validation changed the result field", w);
-        const auto index = static_cast<std::size_t>(validation - ValidationMessages.begin()) / 2;
-        if (w.focused != Inputs[index])
+        if (w.focused != Inputs.at(static_cast<std::size_t>(validation->field)))
             Fail("the refused field is not the focused one", w);
         ++outcomes.refused;
         return;

@@ -17,11 +17,12 @@ QString PortalParentWindow(std::int32_t ownerWindow, const QString& platformName
 QString PortalParentWindow(std::int32_t ownerWindow);
 
 // Asks the portal to let the user choose the program for the address, and returns at once.
-// The outcome comes to done from the event loop, in the execute service's codes: failure when
-// there is no session bus or no portal, or the portal refuses or does not answer within
-// timeoutMs; Cancelled when the user dismisses the chooser; success once a program was chosen.
-// Nothing comes while the chooser stays open.
+// The outcome comes to done from the event loop, once, in the execute service's codes: success
+// once a program was chosen; Cancelled when the user dismisses the chooser; failure when there
+// is no session bus or no portal, or the portal refuses, or no answer came within deadlineMs of
+// this call. At the deadline a chooser still open is closed, and an answer that comes later is
+// dropped. The deadline leaves time to look through the chooser's list.
 void AskPortalToChoose(const QString& parentWindow, const std::string& address, ShellDone done,
-                       int timeoutMs = 25000);
+                       int deadlineMs = 120000);
 
 }  // namespace pellucor

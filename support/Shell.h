@@ -29,8 +29,8 @@ namespace ShowCommand {
 constexpr std::int32_t Normal = 1;
 }  // namespace ShowCommand
 
-// Called once with the outcome. Never called when the platform cannot tell (a chooser the user
-// leaves open). A shell that cannot be reached throws from the call itself instead.
+// Called once with the outcome; a chooser the user leaves open ends in failure at its deadline.
+// A shell that cannot be reached throws from the call itself instead.
 using ShellDone = std::function<void(std::int32_t)>;
 
 class Shell {

@@ -14,7 +14,7 @@ namespace pellucor {
 // returns without waiting for it; when the shell later reports failure, offers to copy the
 // address to the clipboard. Never throws and never reports an error: a failing step is
 // skipped. boxes, shell and clipboard must outlive the request: until finished is called, once,
-// at its end (never, while a chooser the user leaves open has not answered).
+// at its end (for a chooser the user leaves open, once its deadline has passed).
 void OpenWebPage(MessageBoxHost& boxes, Shell& shell, Clipboard& clipboard, const std::string& address,
                  std::int32_t ownerWindow, bool confirm, std::function<void()> finished = {}) noexcept;
 

@@ -3,6 +3,7 @@
 
 #include "CalculateCommand.h"
 #include "FakeWindow.h"
+#include "TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace pellucor {
 namespace {
@@ -17,12 +19,12 @@ namespace {
 using testing::FakeWindow;
 
 struct Row {
-    const char* name;
-    const char* npv;
-    const char* n;
-    const char* pmt;
-    const char* closing;
-    const char* expected;
+    std::string name;
+    std::string npv;
+    std::string n;
+    std::string pmt;
+    std::string closing;
+    std::string expected;
 
     friend void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 };
@@ -41,31 +43,20 @@ TEST_P(PublishedRows, ResultFieldReadsExactly) {
     EXPECT_EQ(w.focused, Field::Result);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, PublishedRows,
-    ::testing::Values(Row{"InitialInputs", "60000", "360", "617.17", "0", "IRR = 12.000%, when NPV = 60000.239"},
-                      Row{"NegativeClosing", "60000", "360", "617.17", "-10000", "IRR = 11.937%, when NPV = 60000.88"},
-                      Row{"PositiveClosing", "60000", "360", "617.17", "10000", "IRR = 12.061%, when NPV = 60000.621"},
-                      Row{"FractionalMonths", "60000", "360.5", "617.17", "0", "IRR = 12.002%, when NPV = 59999.772"},
-                      Row{"SingleMonthBalloon", "60000", "1", "0", "60600", "IRR = 12.000%, when NPV = 60000"},
-                      Row{"BalloonOnly", "50000", "120", "0", "100000", "IRR = 6.952%, when NPV = 49997.662"},
-                      Row{"ZeroInterest", "12000", "12", "1000", "0", "IRR = 0.001%, when NPV = 11999.935"},
-                      Row{"NegativeRateWithinTolerance", "1300", "12", "100", "0", "IRR = 0.001%, when NPV = 1199.994"},
-                      Row{"NegativeRateBeyondTolerance", "1334", "12", "100", "0", "IRR is out of range."},
-                      Row{"TopCandidate", "740", "12", "100", "0", "IRR = 100.000%, when NPV = 740.764"},
-                      Row{"RateAboveTopWithinTolerance", "700", "12", "100", "0", "IRR = 100.000%, when NPV = 740.764"},
-                      Row{"RateAboveTopBeyondTolerance", "667", "12", "100", "0", "IRR is out of range."},
-                      Row{"PaymentTooSmall", "60000", "360", "100", "0", "IRR is out of range."},
-                      Row{"NothingPaidBack", "60000", "360", "0", "0", "IRR is out of range."},
-                      Row{"SmallestWhole", "1", "1", "0", "1", "IRR = 0.001%, when NPV = 1"},
-                      Row{"MaximalInputs", "100000000", "1000", "100000000", "100000000", "IRR is out of range."},
-                      Row{"GroupedNpv", "60,000", "360", "617.17", "0", "IRR = 12.000%, when NPV = 60000.239"},
-                      // Present values whose doubles lie just above and just below a rounding tie.
-                      Row{"PresentValueJustAboveTie", "81205230.1525", "1", "0", "81844247.64",
-                          "IRR = 9.443%, when NPV = 81205230.153"},
-                      Row{"PresentValueJustBelowTie", "74521206.6715", "1", "0", "75111538.82",
-                          "IRR = 9.506%, when NPV = 74521206.671"}),
-    [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
+std::vector<Row> PublishedTable() {
+    std::vector<Row> rows;
+    for (const auto& r : testing::ResultLines())
+        rows.push_back({r.name, r.npv, r.n, r.pmt, r.closing, r.result});
+    // Present values whose doubles lie just above and just below a rounding tie.
+    rows.push_back({"PresentValueJustAboveTie", "81205230.1525", "1", "0", "81844247.64",
+                    "IRR = 9.443%, when NPV = 81205230.153"});
+    rows.push_back({"PresentValueJustBelowTie", "74521206.6715", "1", "0", "75111538.82",
+                    "IRR = 9.506%, when NPV = 74521206.671"});
+    return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PublishedRows, ::testing::ValuesIn(PublishedTable()),
+                         [](const ::testing::TestParamInfo<Row>& info) { return info.param.name; });
 
 TEST(CalculateCommand, CommaDecimalLocaleReadsAndWritesItsOwnSeparators) {
     FakeWindow w;
@@ -87,7 +78,7 @@ TEST(CalculateCommand, BusyStateIsEnteredAndLeftInOrder) {
         "SetText txtResult=C A L C U L A T I N G . . .",
         "Repaint",
         "SetEnabled 0",
-        "SetText txtResult=IRR = 12.000%, when NPV = 60000.239",
+        "SetText txtResult=" + testing::ResultLine("InitialInputs").result,
         "SetEnabled 1",
         "SetMousePointer 0",
         "SelectField txtResult",

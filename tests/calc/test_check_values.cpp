@@ -2,6 +2,7 @@
 
 #include "CalculateCommand.h"
 #include "FakeWindow.h"
+#include "TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -14,16 +15,14 @@ namespace {
 
 using testing::FakeWindow;
 
-const std::string NpvNumber = "Please enter the correct Net Present Value (Net cash disbursement).";
-const std::string NpvRange = "Net Present Value must be between 1.00 to 100,000,000.";
-const std::string DurationNumber = "Please enter correct duration (Number of Months).";
-const std::string DurationRange = "Loan duration (Number of Months, N) must be between 1 to 1000.";
-const std::string PmtNumber = "Please enter the correct monthly payment amount (PMT).";
-const std::string PmtRange = "PMT must be between 0.00 to 100,000,000.";
-const std::string ClosingNumber =
-    "Please enter the correct Loan Closing Costs (Loan Balance + Prepayment Penalties + Loan Closing Fees).";
-const std::string ClosingRange =
-    "LOAN BALANCE + PENALTIES + LOAN CLOSING FEES must be between -100,000,000. to +100,000,000.";
+const std::string& NpvNumber = testing::ValidationMessage("NpvNumber");
+const std::string& NpvRange = testing::ValidationMessage("NpvRange");
+const std::string& DurationNumber = testing::ValidationMessage("DurationNumber");
+const std::string& DurationRange = testing::ValidationMessage("DurationRange");
+const std::string& PmtNumber = testing::ValidationMessage("PmtNumber");
+const std::string& PmtRange = testing::ValidationMessage("PmtRange");
+const std::string& ClosingNumber = testing::ValidationMessage("ClosingNumber");
+const std::string& ClosingRange = testing::ValidationMessage("ClosingRange");
 
 struct CheckRow {
     const char* name;

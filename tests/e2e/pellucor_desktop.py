@@ -52,7 +52,7 @@ MWM_DECOR_MAXIMIZE = 1 << 6
 
 # locale -> the starting payment as shown and the first click's result line
 FIRST_CLICK = {
-    "C.UTF-8": ("617.17", "IRR = 12.000%, when NPV = 60000.239"),
+    "C.UTF-8": ("617.17", e2e.INITIAL_RESULT),
     "de_DE.UTF-8": ("617,17", "IRR = 12,000%, when NPV = 60000,239"),
     "fr_FR.UTF-8": ("617,17", "IRR = 12,000%, when NPV = 60000,239"),
 }

@@ -37,18 +37,44 @@ CONTROLS = {  # left, top, width, height in twips, in the container's coordinate
 }
 INPUTS = ["txtNPV", "txtDuration", "txtPMT", "txtClosingCost"]
 
-# NPV, N, PMT, closing amount -> the result line, in a locale with point and comma.
-ROWS = [
-    ("60000", "360", "617.17", "-10000", "IRR = 11.937%, when NPV = 60000.88"),
-    ("60000", "360.5", "617.17", "0", "IRR = 12.002%, when NPV = 59999.772"),
-    ("740", "12", "100", "0", "IRR = 100.000%, when NPV = 740.764"),
-    ("60,000", "360", "617.17", "0", "IRR = 12.000%, when NPV = 60000.239"),
-    ("1", "1", "0", "1", "IRR = 0.001%, when NPV = 1"),
-    ("1334", "12", "100", "0", "IRR is out of range."),
-]
+DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "data")
+
+
+def read_table(name, fields):
+    """Rows of a table in tests/data: one a line, fields separated by tabs, '#' lines left out."""
+    rows = []
+    with open(os.path.join(DATA, name), encoding="utf-8") as table:
+        for line in table:
+            line = line.rstrip("\r\n")
+            if not line or line.startswith("#"):
+                continue
+            row = line.split("\t")
+            if len(row) != fields:
+                raise ValueError(f"{name}: row with {len(row)} fields, not {fields}: {line!r}")
+            rows.append(row)
+    if not rows:
+        raise ValueError(f"{name}: no rows")
+    return rows
+
+
+def result_lines(*names):
+    """(NPV, N, PMT, closing amount, result line) of the shared table's rows: all of them in its
+    order, or those named, in the order named. The locale has point and comma."""
+    rows = {row[0]: tuple(row[1:]) for row in read_table("result_lines.tsv", 6)}
+    return [rows[name] for name in names] if names else list(rows.values())
+
+
+def validation_message(name):
+    """The text of the validation message of that name."""
+    return {row[0]: row[2] for row in read_table("validation_messages.tsv", 3)}[name]
+
+
+ROWS = result_lines("NegativeClosing", "FractionalMonths", "TopCandidate", "GroupedNpv", "SmallestWhole",
+                    "NegativeRateBeyondTolerance")
 # After the last row: NPV 1300 with a bad duration, then the duration corrected to 12.
-CORRECTED = ("1300", "12", "IRR = 0.001%, when NPV = 1199.994")
-INITIAL_RESULT = "IRR = 12.000%, when NPV = 60000.239"
+_corrected = result_lines("NegativeRateWithinTolerance")[0]
+CORRECTED = (_corrected[0], _corrected[1], _corrected[4])
+INITIAL_RESULT = result_lines("InitialInputs")[0][4]
 HELP_ADDRESS = "https://pellucor.org/library/pellucor/"
 
 # A stand-in for the desktop's opener: records its pid, then sleeps and exits as told.

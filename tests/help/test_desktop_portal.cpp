@@ -7,6 +7,7 @@
 #include "ShellLinux.h"
 #include "modShellExecute.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 
 #include <gtest/gtest.h>
@@ -17,11 +18,12 @@ namespace {
 using testing::Await;
 using testing::PortalBehaviour;
 using testing::PortalOnBus;
+using testing::WaitUntil;
 
 std::optional<std::int32_t> Choose(const QString& parent, const std::string& address,
-                                   std::chrono::milliseconds patience = std::chrono::seconds(60)) {
+                                   std::chrono::milliseconds patience = std::chrono::seconds(30)) {
     return Await<std::int32_t>(
-        [&](ShellDone done) { AskPortalToChoose(parent, address, std::move(done), 60000); }, patience);
+        [&](ShellDone done) { AskPortalToChoose(parent, address, std::move(done), 20000); }, patience);
 }
 
 struct ParentRow {
@@ -95,7 +97,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ChooserRow{"Refused", true, {false, 0, 0u}, ShellResult::Failed},
                       ChooserRow{"ProgramChosen", true, {true, 0, 0u}, ShellResult::Opened},
                       ChooserRow{"UserCancelled", true, {true, 0, 1u}, ShellResult::Cancelled},
-                      ChooserRow{"ChooserFailed", true, {true, 0, 2u}, ShellResult::Failed}),
+                      ChooserRow{"ChooserFailed", true, {true, 0, 2u}, ShellResult::Failed},
+                      // An older portal names the request itself; its answer may overtake the reply.
+                      ChooserRow{"OldPortalChosen", true, {true, 0, 0u, true}, ShellResult::Opened},
+                      ChooserRow{"OldPortalAnswersFirst", true, {true, 0, 1u, true, true}, ShellResult::Cancelled}),
     [](const ::testing::TestParamInfo<ChooserRow>& info) { return std::string(info.param.name); });
 
 TEST(PrivateBus, NothingComesWhileTheChooserStaysOpen) {
@@ -104,6 +109,46 @@ TEST(PrivateBus, NothingComesWhileTheChooserStaysOpen) {
     EXPECT_FALSE(Choose(QString(), "https://example.org/", std::chrono::milliseconds(500)).has_value());
     EXPECT_TRUE(portal.Portal().Received().has_value());
 }
+
+struct DeadlineRow {
+    const char* name;
+    PortalBehaviour behaviour;
+};
+
+void PrintTo(const DeadlineRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class PrivateBusDeadline : public ::testing::TestWithParam<DeadlineRow> {};
+
+// Whatever the portal does after the deadline, the caller has had its one answer, the chooser
+// was asked to close, and nothing of the request is left.
+TEST_P(PrivateBusDeadline, FailsOnceClosesTheChooserAndLeavesNothing) {
+    const DeadlineRow& row = GetParam();
+    PortalOnBus portal(row.behaviour);
+    ASSERT_TRUE(portal.Registered());
+    const QObjectList before = QCoreApplication::instance()->children();
+    std::vector<std::int32_t> answers;
+    AskPortalToChoose(QString(), "https://example.org/", [&](std::int32_t code) { answers.push_back(code); }, 300);
+
+    ASSERT_TRUE(WaitUntil([&] { return !answers.empty(); }, std::chrono::seconds(20)));
+    EXPECT_EQ(answers.front(), ShellResult::Failed);
+    ASSERT_TRUE(WaitUntil([&] { return portal.Portal().Closed().has_value(); }, std::chrono::seconds(20)));
+    EXPECT_TRUE(portal.Portal().Closed()->startsWith(QStringLiteral("/org/freedesktop/portal/desktop/request/")));
+    if (row.behaviour.response) {
+        ASSERT_TRUE(WaitUntil([&] { return portal.Portal().Responded(); }, std::chrono::seconds(20)));
+        WaitUntil([] { return false; }, std::chrono::milliseconds(500));
+    }
+    EXPECT_EQ(answers.size(), 1u);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QObject* left : QCoreApplication::instance()->children())
+        EXPECT_TRUE(before.contains(left)) << "left behind: " << left->metaObject()->className();
+}
+
+INSTANTIATE_TEST_SUITE_P(PrivateBus, PrivateBusDeadline,
+                         ::testing::Values(DeadlineRow{"ChooserLeftOpen", {true, 0, std::nullopt}},
+                                           DeadlineRow{"AnswerAfterTheDeadline", {true, 0, 0u, false, false, 1500}}),
+                         [](const ::testing::TestParamInfo<DeadlineRow>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace pellucor

@@ -5,6 +5,7 @@
 // and no child, running or unreaped. Prints the figures it measured.
 
 #include "OpenerStub.h"
+#include "TestData.h"
 #include "frmMain.h"
 
 #include <QAbstractButton>
@@ -41,15 +42,20 @@ struct Inputs {
     const char* expected;  // null: any result line will do
 };
 
-// Rows whose result lines are known; the loop also varies the amount between them.
-const Inputs Known[] = {
-    {"60000", "360", "617.17", "-10000", "IRR = 11.937%, when NPV = 60000.88"},
-    {"60000", "360.5", "617.17", "0", "IRR = 12.002%, when NPV = 59999.772"},
-    {"740", "12", "100", "0", "IRR = 100.000%, when NPV = 740.764"},
-    {"60,000", "360", "617.17", "0", "IRR = 12.000%, when NPV = 60000.239"},
-    {"1", "1", "0", "1", "IRR = 0.001%, when NPV = 1"},
-    {"1334", "12", "100", "0", "IRR is out of range."},
-};
+// Rows whose result lines are known (from the shared table); the loop also varies the amount
+// between them.
+const std::vector<Inputs>& Known() {
+    static const std::vector<Inputs> rows = [] {
+        std::vector<Inputs> out;
+        for (const char* name : {"NegativeClosing", "FractionalMonths", "TopCandidate", "GroupedNpv", "SmallestWhole",
+                                 "NegativeRateBeyondTolerance"}) {
+            const pellucor::testing::ResultLineRow& r = pellucor::testing::ResultLine(name);
+            out.push_back({r.npv.c_str(), r.n.c_str(), r.pmt.c_str(), r.closing.c_str(), r.result.c_str()});
+        }
+        return out;
+    }();
+    return rows;
+}
 
 // What the stand-in opener does, request by request.
 const char* const Openers[] = {"4", "after 2 1", "after 2 0", "3", "after 12 0", "0", "after 1 4"};
@@ -152,7 +158,7 @@ public:
 
     // One calculation; false when its result line is not what it should be.
     bool Calculate(int i) {
-        Inputs in = Known[i % std::size(Known)];
+        Inputs in = Known()[static_cast<std::size_t>(i) % Known().size()];
         std::string npv;
         if (i % 3 != 0) {  // vary the amount between the known rows
             npv = std::to_string(40000 + (i * 7919) % 30000) + "." + std::to_string(i % 100);

@@ -3,6 +3,7 @@
 // recorded; an unexpected one fails the test.
 
 #include "CalculateCommand.h"
+#include "TestData.h"
 #include "Version.h"
 #include "frmMain.h"
 
@@ -676,11 +677,12 @@ void FrmMainTest::focusingDoesNotEmptyTheResult() {
 void FrmMainTest::clickCalculatesAndSelectsTheResult_data() {
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("initial") << QStringList{"60000", "360", "617.17", "0"} << "IRR = 12.000%, when NPV = 60000.239";
-    QTest::newRow("balloon") << QStringList{"50000", "120", "0", "100000"} << "IRR = 6.952%, when NPV = 49997.662";
-    QTest::newRow("out of range") << QStringList{"1334", "12", "100", "0"} << "IRR is out of range.";
-    QTest::newRow("grouped npv") << QStringList{"60,000", "360", "617.17", "0"}
-                                 << "IRR = 12.000%, when NPV = 60000.239";
+    for (const char* name : {"InitialInputs", "BalloonOnly", "NegativeRateBeyondTolerance", "GroupedNpv"}) {
+        const pellucor::testing::ResultLineRow& row = pellucor::testing::ResultLine(name);
+        QTest::newRow(name) << QStringList{QString::fromStdString(row.npv), QString::fromStdString(row.n),
+                                           QString::fromStdString(row.pmt), QString::fromStdString(row.closing)}
+                            << QString::fromStdString(row.result);
+    }
 }
 
 void FrmMainTest::clickCalculatesAndSelectsTheResult() {

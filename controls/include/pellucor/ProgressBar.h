@@ -27,7 +27,11 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 namespace pellucor {
+
+class ProgressBarPrivate;
 
 class PELLUCOR_CONTROLS_EXPORT ProgressBar : public QWidget {
     Q_OBJECT
@@ -43,6 +47,7 @@ class PELLUCOR_CONTROLS_EXPORT ProgressBar : public QWidget {
 
 public:
     explicit ProgressBar(QWidget* parent = nullptr);
+    ~ProgressBar() override;
 
     // The form's services; nullptr goes back to the built-in one. Not owned.
     void SetHost(ControlHost* host) noexcept;
@@ -51,23 +56,23 @@ public:
     // the built-in host then stays in design mode however often the control is shown, so
     // Orientation stays settable.
     void SetDesignMode(bool designMode) noexcept;
-    bool DesignMode() const noexcept { return designMode_; }
+    bool DesignMode() const noexcept;
 
     // The component's own setters. SetOrientation throws AppError 382 in run mode, the colour
     // setters AppError 380 for a colour that cannot be drawn; the others end quietly.
-    int Orientation() const noexcept { return orientation_; }
+    int Orientation() const noexcept;
     void SetOrientation(int New_Orientation);
-    OleColor BackColor() const noexcept { return backColor_; }
+    OleColor BackColor() const noexcept;
     void SetBackColor(OleColor New_BackColor);
-    OleColor BorderColor() const noexcept { return shpBorder_.BorderColor(); }
+    OleColor BorderColor() const noexcept;
     void SetBorderColor(OleColor New_BorderColor);
-    OleColor ForeColor() const noexcept { return shpBar_.BackColor(); }
+    OleColor ForeColor() const noexcept;
     void SetForeColor(OleColor New_ForeColor);
-    int Resolution() const noexcept { return resolution_; }
+    int Resolution() const noexcept;
     void SetResolution(int New_Resolution);
-    float Max() const noexcept { return max_; }
+    float Max() const noexcept;
     void SetMax(float New_Max);
-    float Value() const noexcept { return value_; }
+    float Value() const noexcept;
     void SetValue(float New_Value);
 
     // Qt's setters, which the property system, setupUi and Designer call: they never throw, and
@@ -89,8 +94,8 @@ public:
     void WriteProperties(PropertyBag& PropBag) const;
     void Resize();
 
-    const Shape& shpBorder() const noexcept { return shpBorder_; }
-    const Shape& shpBar() const noexcept { return shpBar_; }
+    const Shape& shpBorder() const noexcept;
+    const Shape& shpBar() const noexcept;
 
     QSize sizeHint() const override;
 
@@ -111,26 +116,11 @@ private:
     void ResetResolution() noexcept;
     void ResetMax() noexcept;
     void ResetValue() noexcept;
-    // True while a form builds the control at run time, before anyone can see it.
-    bool BeingBuilt() const noexcept;
 
-    float ControlWidth() const;
-    float ControlHeight() const;
-    float BarLength(float extent) const;
-    void ValueChangeStep();
-    void LoadStep();
-
-    QtControlHost defaultHost_;
-    ControlHost* host_;
-    Shape shpBorder_;
-    Shape shpBar_;
-    OleColor backColor_ = SystemColor::ButtonFace;
-    int orientation_ = 0;
-    int resolution_ = 0;
-    float max_ = 0.0f;
-    float value_ = 0.0f;
-    bool designMode_ = false;
-    bool shown_ = false;
+    // Everything else the control keeps lives here, so that it can change without changing
+    // the size or layout of this class in programs built against the library.
+    friend class ProgressBarPrivate;
+    const std::unique_ptr<ProgressBarPrivate> d;
 };
 
 }  // namespace pellucor
