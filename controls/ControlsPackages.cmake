@@ -5,6 +5,9 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL application controls_runtime controls_development controls_designer)
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+# The library keeps its interface within a SONAME, so a program built against this version also
+# runs with any later one (CPack would ask for exactly this one).
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 # dpkg-shlibdeps finds the plugin's library in the build tree; the package dependency on it
 # comes from the component dependency below, with the exact version.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR}/lib)

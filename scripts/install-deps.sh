@@ -21,7 +21,7 @@ test_packages=(
   libqt6opengl6-dev designer-qt6
   weston python3-gi
   libxcb-damage0-dev
-  lintian reuse man-db
+  lintian reuse man-db debootstrap
 )
 
 wanted=("${build_packages[@]}")
