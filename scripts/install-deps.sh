@@ -22,6 +22,7 @@ test_packages=(
   weston python3-gi
   libxcb-damage0-dev
   abigail-tools xz-utils
+  lintian reuse man-db debootstrap
 )
 
 wanted=("${build_packages[@]}")

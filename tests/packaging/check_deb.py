@@ -2,7 +2,8 @@
 """CPack's Debian packages: the application's, whose control fields name Qt's runtime packages
 and which unpacked with `dpkg -x` into a scratch root holds the installed tree under /usr; and
 the controls' runtime library, development files and Designer plugin, each with its files and
-the dependencies it needs, no file in two packages."""
+the dependencies it needs, no file in two packages. Debian's checker, lintian, finds no error and
+no warning in any of them."""
 
 import argparse
 import glob
@@ -61,9 +62,9 @@ def main():
     parser.add_argument("--designer-dir", default="", help="the Designer plugin folder; empty when not built")
     args = parser.parse_args()
 
-    missing = [t for t in ("dpkg-deb", "dpkg-shlibdeps", "dpkg", "readelf") if shutil.which(t) is None]
+    missing = [t for t in ("dpkg-deb", "dpkg-shlibdeps", "dpkg", "readelf", "lintian") if shutil.which(t) is None]
     if missing:
-        print("SKIP: missing", ", ".join(missing), "(packages dpkg-dev, binutils)")
+        print("SKIP: missing", ", ".join(missing), "(packages dpkg-dev, binutils, lintian)")
         return SKIP
 
     shutil.rmtree(args.scratch, ignore_errors=True)
@@ -123,6 +124,19 @@ def main():
                 check(CONTROLS_SONAME in needed(plugin)[0], f"the plugin does not link {CONTROLS_SONAME}")
                 absent = [p for p in qt_packages(plugin) if p not in plugin_deps]
                 check(not absent, f"{DESIGNER}: Depends lacks {absent}")
+
+        if args.libdir:
+            multiarch = subprocess.run(["dpkg-architecture", "-qDEB_HOST_MULTIARCH"], check=True,
+                                       capture_output=True, text=True).stdout.strip()
+            check(args.libdir == f"lib/{multiarch}", f"the library is in /usr/{args.libdir}, not /usr/lib/{multiarch}")
+
+        # Informational tags (I:) are Debian's suggestions; errors and warnings are faults.
+        lintian = subprocess.run(["lintian", "--fail-on", "error,warning", *sorted(debs.values())],
+                                 capture_output=True, text=True)
+        report = [line for line in (lintian.stdout + lintian.stderr).splitlines()
+                  if line and "running with root privileges" not in line]
+        print("\n".join(report) or "lintian: no error, no warning")
+        check(lintian.returncode == 0, f"lintian reports {len(report)} problems")
 
         # dpkg refuses to install two packages that ship the same file.
         owners = {}

@@ -3,6 +3,7 @@ contents of the Debian package."""
 
 import configparser
 import os
+import re
 import struct
 import xml.etree.ElementTree as ElementTree
 
@@ -34,7 +35,7 @@ def check_tree(prefix, version, source_dir):
     metainfo_rel = f"share/metainfo/{APP_ID}.metainfo.xml"
     png_rel = f"share/icons/hicolor/32x32/apps/{APP_ID}.png"
     svg_rel = f"share/icons/hicolor/scalable/apps/{APP_ID}.svg"
-    expected = {"bin/pellucor", desktop_rel, metainfo_rel, png_rel, svg_rel}
+    expected = {"bin/pellucor", desktop_rel, metainfo_rel, png_rel, svg_rel, "share/man/man1/pellucor.1.gz"}
     found = {f for f in files_under(prefix) if not f.startswith("share/doc/")}
     check(found == expected, f"installed files differ: missing {sorted(expected - found)}, "
                              f"unexpected {sorted(found - expected)}")
@@ -72,8 +73,16 @@ def check_tree(prefix, version, source_dir):
     check(meta.findtext("name") == "Pellucor", "metainfo: wrong name")
     check(meta.findtext("launchable") == os.path.basename(desktop_rel),
           "metainfo: launchable is not the installed desktop entry")
-    releases = [r.get("version") for r in meta.iter("release")]
-    check(releases[:1] == [version], f"metainfo: latest release is {releases[:1]}, expected {version}")
+    releases = [(r.get("version"), r.get("date")) for r in meta.iter("release")]
+    check([v for v, _ in releases[:1]] == [version], f"metainfo: latest release is {releases[:1]}, expected {version}")
+    check(releases[:1] == news_releases(source_dir)[:1],
+          f"metainfo: latest release is {releases[:1]}, NEWS says {news_releases(source_dir)[:1]}")
+
+
+def news_releases(source_dir):
+    """(version, date) of each NEWS entry, newest first."""
+    with open(os.path.join(source_dir, "NEWS"), encoding="utf-8") as f:
+        return re.findall(r"^Pellucor (\S+) \((\d{4}-\d{2}-\d{2})\)$", f.read(), re.MULTILINE)
 
 
 CONTROLS_HEADERS = ["AppError.h", "ControlHost.h", "ControlsExport.h", "MessageBoxHost.h", "OleColor.h",
@@ -105,7 +114,7 @@ def check_controls_tree(prefix, libdir, designer_dir, parts=("runtime", "develop
     runtime, development, designer = controls_files(libdir, designer_dir)
     chosen = {"runtime": runtime, "development": development, "designer": designer}
     expected = set().union(*(chosen[p] for p in parts))
-    found = files_under(prefix)
+    found = {f for f in files_under(prefix) if not f.startswith("share/doc/")}
     if "development" in parts:
         found = without_build_type_targets(found, libdir)
     check(found == expected, f"installed controls differ: missing {sorted(expected - found)}, "
