@@ -114,8 +114,8 @@ std::string WithoutMarks(std::string_view text) {
             out.push_back(text[pos++]);
             continue;
         }
-        const bool directionMark = c == 0x200E || c == 0x200F || c == 0x061C || (c >= 0x202A && c <= 0x202E) ||
-                                   (c >= 0x2066 && c <= 0x2069);
+        const bool directionMark =
+            c == 0x200E || c == 0x200F || c == 0x061C || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
         const bool fullWidthDigit = c >= 0xFF10 && c <= 0xFF19;
         if (c >= 0xFF01 && c <= 0xFF5E && !fullWidthDigit)
             out.push_back(static_cast<char>(c - 0xFEE0));
