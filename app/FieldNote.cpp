@@ -2,9 +2,16 @@
 // SPDX-License-Identifier: MIT
 #include "FieldNote.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLineEdit>
 
-FieldNote::FieldNote(QWidget* window) : QLabel(window, Qt::ToolTip | Qt::FramelessWindowHint) {
+#include <algorithm>
+
+// A child of the window rather than a tooltip window of its own: clicks go through it to what
+// lies under it, so it never stands between the user and a control.
+FieldNote::FieldNote(QWidget* window) : QLabel(window) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     setObjectName(QStringLiteral("fieldNote"));
     setForegroundRole(QPalette::ToolTipText);
     setBackgroundRole(QPalette::ToolTipBase);
@@ -14,6 +21,7 @@ FieldNote::FieldNote(QWidget* window) : QLabel(window, Qt::ToolTip | Qt::Framele
     expiry_.setSingleShot(true);
     expiry_.setInterval(6000);
     connect(&expiry_, &QTimer::timeout, this, &QWidget::hide);
+    connect(qApp, &QApplication::focusChanged, this, &QWidget::hide);
 }
 
 void FieldNote::Show(QLineEdit* field, const QString& text) {
@@ -24,9 +32,16 @@ void FieldNote::Show(QLineEdit* field, const QString& text) {
     note->setText(text);
     note->setAccessibleName(text);
     note->adjustSize();
-    note->move(field->mapToGlobal(QPoint(0, field->height() + 2)));
+    // Under the field, its right edge on the field's, so that it lies over captions rather than
+    // buttons, and inside the window.
+    const QPoint below = field->mapTo(window, QPoint(field->width() - note->width(), field->height() + 2));
+    note->move(std::max(2, below.x()), below.y());
+    note->raise();
     disconnect(note->edited_);
     note->edited_ = connect(field, &QLineEdit::textChanged, note, &QWidget::hide);
     note->show();
     note->expiry_.start();
+    // Screen readers announce an alert; a note that only shows would pass them by.
+    QAccessibleEvent alert(note, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }

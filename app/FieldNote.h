@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pellucor developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// A short note in a balloon under a field, for what the user should learn without a box to
+// A short note in a box under a field, for what the user should learn without a box to
 // close. Unlike a tooltip it outlives the key release that follows Ctrl+V; it goes after a few
-// seconds or as soon as the field's text changes.
+// seconds, as soon as the field's text changes, or when the focus moves.
 
 #include <QLabel>
 #include <QTimer>
