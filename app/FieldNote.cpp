@@ -32,10 +32,11 @@ void FieldNote::Show(QLineEdit* field, const QString& text) {
     note->setText(text);
     note->setAccessibleName(text);
     note->adjustSize();
-    // Under the field, its right edge on the field's, so that it lies over captions rather than
-    // buttons, and inside the window.
-    const QPoint below = field->mapTo(window, QPoint(field->width() - note->width(), field->height() + 2));
-    note->move(std::max(2, below.x()), below.y());
+    // Under the field, reaching from its edge towards the captions rather than the buttons
+    // (leftwards, or rightwards in a mirrored window), and inside the window.
+    const int x = field->isRightToLeft() ? 0 : field->width() - note->width();
+    const QPoint below = field->mapTo(window, QPoint(x, field->height() + 2));
+    note->move(std::clamp(below.x(), 2, std::max(2, window->width() - note->width() - 2)), below.y());
     note->raise();
     disconnect(note->edited_);
     note->edited_ = connect(field, &QLineEdit::textChanged, note, &QWidget::hide);
