@@ -6,6 +6,7 @@
 #include "DesktopLook.h"
 #include "HelpPage.h"
 #include "LocaleBridge.h"
+#include "PastedText.h"
 #include "PngResource.h"
 #include "QtMessageBox.h"
 #include "modWebpage.h"
@@ -13,6 +14,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -249,16 +252,7 @@ int frmMain::ShowBox(const QString& text, int style) {
 }
 
 void frmMain::PasteWithoutLineBreaks(QLineEdit* field, QClipboard::Mode mode) {
-    // A figure copied from a spreadsheet cell or a terminal ends in a line break, which a
-    // one-line field would keep invisibly. Dropping it before insert() cuts the text to the
-    // field's length keeps the figure's own characters.
-    QString text = QGuiApplication::clipboard()->text(mode);
-    text.remove(QLatin1Char('\r'));
-    text.remove(QLatin1Char('\n'));
-    text.remove(QChar(0x0085));
-    text.remove(QChar(0x2028));
-    text.remove(QChar(0x2029));
-    field->insert(text);
+    PastedText::Insert(field, QGuiApplication::clipboard()->text(mode));
 }
 
 bool frmMain::PasteEvent(QLineEdit* field, QEvent* event) {
@@ -288,6 +282,23 @@ bool frmMain::PasteEvent(QLineEdit* field, QEvent* event) {
             }
             menu->setAttribute(Qt::WA_DeleteOnClose);
             menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+        case QEvent::Drop: {
+            // A move inside the field keeps its length; everything else comes in as a paste does.
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (drop->source() == field || !drop->mimeData()->hasText())
+                return false;
+            QDragLeaveEvent leave;  // hides the drop caret, as the field's own drop would
+            QCoreApplication::sendEvent(field, &leave);
+            field->deselect();
+            field->setCursorPosition(field->cursorPositionAt(drop->position().toPoint()));
+            if (PastedText::Insert(field, drop->mimeData()->text())) {
+                drop->setDropAction(Qt::CopyAction);
+                drop->accept();
+            } else {
+                drop->ignore();
+            }
             return true;
         }
         default: return false;

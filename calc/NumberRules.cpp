@@ -1,7 +1,9 @@
 #include "NumberRules.h"
 
 #include "AppError.h"
+#include "UnicodeDigits.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -48,38 +50,66 @@ std::size_t BlankBefore(std::string_view text, std::size_t end) {
 // space or a no-break space for it: any of the three separates groups.
 constexpr std::string_view SpaceSeparators[] = {" ", "\u00A0", "\u202F"};
 
-bool IsSpaceSeparator(std::string_view separator) {
-    for (std::string_view s : SpaceSeparators) {
-        if (separator == s)
-            return true;
-    }
-    return false;
-}
+// Swiss keyboards type the ASCII apostrophe for the typographic one the locale writes.
+constexpr std::string_view Apostrophes[] = {"\u2019", "'"};
 
-std::size_t GroupSeparatorAt(std::string_view text, std::size_t pos, std::string_view separator) {
-    if (separator.empty())
+template <std::size_t N>
+std::size_t AnyOfAt(std::string_view text, std::size_t pos, std::string_view separator,
+                    const std::string_view (&family)[N]) {
+    bool member = false;
+    for (std::string_view s : family)
+        member = member || separator == s;
+    if (!member)
         return 0;
-    if (!IsSpaceSeparator(separator))
-        return StartsWith(text, pos, separator) ? separator.size() : 0;
-    for (std::string_view s : SpaceSeparators) {
+    for (std::string_view s : family) {
         if (StartsWith(text, pos, s))
             return s.size();
     }
     return 0;
 }
 
+std::size_t GroupSeparatorAt(std::string_view text, std::size_t pos, std::string_view separator) {
+    if (separator.empty())
+        return 0;
+    if (const std::size_t n = AnyOfAt(text, pos, separator, SpaceSeparators))
+        return n;
+    if (const std::size_t n = AnyOfAt(text, pos, separator, Apostrophes))
+        return n;
+    return StartsWith(text, pos, separator) ? separator.size() : 0;
+}
+
+// Group lengths from the first to the last before the decimal separator: the last has
+// `primary` digits, those between `secondary`, the first 1 to `secondary`.
+bool GroupsFit(const std::vector<std::size_t>& groups, std::size_t primary, std::size_t secondary) {
+    if (groups.back() != primary || groups.front() < 1 || groups.front() > secondary)
+        return false;
+    for (std::size_t i = 1; i + 1 < groups.size(); ++i) {
+        if (groups[i] != secondary)
+            return false;
+    }
+    return true;
+}
+
+// Keyboards in Arabic and Persian locales type the point for the locale's own decimal mark;
+// the point is read as one only where the locale uses it for nothing else.
+bool PointIsSecondDecimalMark(const NumberLocale& loc) {
+    return loc.zeroDigit != U'0' && loc.decimalSeparator != "." && loc.groupSeparator != ".";
+}
+
 // The parsed shape of a number: its digits without separators, where the decimal point
 // falls among them, and its exponent.
 struct Scanned {
     bool negative = false;
-    std::string digits;         // integer digits then fraction digits
+    std::string digits;         // ASCII: integer digits then fraction digits
     std::size_t intDigits = 0;  // how many of `digits` stand before the decimal point
     long long exponent = 0;     // clamped: anything this large is out of range anyway
 };
 
 constexpr long long ExponentClamp = 100000;
 
-std::optional<Scanned> Scan(std::string_view text, const NumberLocale& loc) {
+std::optional<Scanned> Scan(std::string_view original, const NumberLocale& locale) {
+    const std::string normal = WithoutMarks(original);
+    std::string_view text = normal;
     std::size_t pos = 0;
     std::size_t end = text.size();
     for (std::size_t n; pos < end && (n = BlankAt(text, pos)) != 0;)
@@ -88,59 +118,90 @@ std::optional<Scanned> Scan(std::string_view text, const NumberLocale& loc) {
         end -= n;
     text = text.substr(0, end);
 
+    const std::string negativeSign = WithoutMarks(locale.negativeSign);
+    const std::string positiveSign = WithoutMarks(locale.positiveSign);
     Scanned out;
     // The longer sign first, so that a locale sign that begins with '-' is not cut short.
-    auto takeSign = [&](bool& negative) {
-        for (std::string_view s : {std::string_view(loc.negativeSign), std::string_view("-")}) {
+    for (std::string_view s : {std::string_view(negativeSign), std::string_view("-"), std::string_view("\u2212")}) {
+        if (StartsWith(text, pos, s)) {
+            pos += s.size();
+            out.negative = true;
+            break;
+        }
+    }
+    if (!out.negative) {
+        for (std::string_view s : {std::string_view(positiveSign), std::string_view("+")}) {
             if (StartsWith(text, pos, s)) {
                 pos += s.size();
-                negative = true;
-                return;
+                break;
             }
         }
-        for (std::string_view s : {std::string_view(loc.positiveSign), std::string_view("+")}) {
-            if (StartsWith(text, pos, s)) {
-                pos += s.size();
-                return;
-            }
-        }
+    }
+
+    // One digit system per number: the first digit chooses it.
+    char32_t system = 0;
+    const auto digitAt = [&](std::size_t at, bool& foreign) {
+        const DecodedDigit d = DecimalDigitAt(text, at);
+        foreign = d.length != 0 && system != 0 && d.zero != system;
+        if (d.length != 0 && !foreign)
+            system = d.zero;
+        return foreign ? DecodedDigit{} : d;
     };
-    takeSign(out.negative);
+    bool foreign = false;
 
-    const std::string_view dec = loc.decimalSeparator;
+    const std::string_view dec = locale.decimalSeparator;
     // A group separator equal to the decimal one could not be told apart: no grouping then.
-    const std::string_view grp =
-        loc.groupSeparator == loc.decimalSeparator ? std::string_view() : std::string_view(loc.groupSeparator);
+    const std::string_view grp = locale.groupSeparator == locale.decimalSeparator
+                                     ? std::string_view()
+                                     : std::string_view(locale.groupSeparator);
 
-    // Integer part: plain digits, or 1-3 digits followed by whole groups of three.
-    std::size_t run = 0;
-    bool grouped = false;
+    // Integer part: plain digits, or groups as the locale makes them or in threes.
+    std::vector<std::size_t> groups{0};
     while (pos < text.size()) {
-        if (IsDigit(text[pos])) {
-            out.digits.push_back(text[pos++]);
-            ++run;
+        if (const DecodedDigit d = digitAt(pos, foreign); d.length != 0) {
+            out.digits.push_back(static_cast<char>('0' + d.value));
+            ++groups.back();
+            pos += d.length;
             continue;
         }
+        if (foreign)
+            return std::nullopt;
         if (const std::size_t n = GroupSeparatorAt(text, pos, grp)) {
-            if (run == 0 || (grouped ? run != 3 : run > 3))
+            if (groups.back() == 0)
                 return std::nullopt;
-            grouped = true;
-            run = 0;
+            groups.push_back(0);
             pos += n;
             continue;
         }
         break;
     }
-    if (grouped && run != 3)
-        return std::nullopt;
+    const bool grouped = groups.size() > 1;
+    if (grouped) {
+        const auto primary = static_cast<std::size_t>(std::max(1, locale.primaryGroup));
+        const auto secondary = static_cast<std::size_t>(std::max(1, locale.secondaryGroup));
+        if (!GroupsFit(groups, primary, secondary) && !GroupsFit(groups, 3, 3))
+            return std::nullopt;
+    }
     out.intDigits = out.digits.size();
 
-    if (StartsWith(text, pos, dec)) {
-        pos += dec.size();
-        while (pos < text.size() && IsDigit(text[pos]))
-            out.digits.push_back(text[pos++]);
+    bool point = false;
+    std::size_t markLength = StartsWith(text, pos, dec) ? dec.size() : 0;
+    if (markLength == 0 && PointIsSecondDecimalMark(locale) && StartsWith(text, pos, ".")) {
+        markLength = 1;
+        point = true;
+    }
+    if (markLength != 0) {
+        pos += markLength;
+        for (DecodedDigit d; (d = digitAt(pos, foreign)).length != 0; pos += d.length)
+            out.digits.push_back(static_cast<char>('0' + d.value));
+        if (foreign)
+            return std::nullopt;
     }
     if (out.digits.empty())
+        return std::nullopt;
+    // "1.500" might be fifteen hundred grouped by points, as many European locales write it.
+    const std::size_t fractionDigits = out.digits.size() - out.intDigits;
+    if (point && !grouped && out.intDigits >= 1 && out.intDigits <= 3 && fractionDigits == 3)
         return std::nullopt;
 
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
@@ -148,12 +209,16 @@ std::optional<Scanned> Scan(std::string_view text, const NumberLocale& loc) {
         bool expNegative = false;
         if (pos < text.size() && (text[pos] == '-' || text[pos] == '+'))
             expNegative = text[pos++] == '-';
-        if (pos >= text.size() || !IsDigit(text[pos]))
+        DecodedDigit d = digitAt(pos, foreign);
+        if (d.length == 0)
             return std::nullopt;
         long long e = 0;
-        while (pos < text.size() && IsDigit(text[pos])) {
-            e = std::min(ExponentClamp, e * 10 + (text[pos++] - '0'));
+        for (; d.length != 0; d = digitAt(pos, foreign)) {
+            e = std::min(ExponentClamp, e * 10 + d.value);
+            pos += d.length;
         }
+        if (foreign)
+            return std::nullopt;
         out.exponent = expNegative ? -e : e;
     }
     if (pos != text.size())
@@ -343,44 +408,21 @@ double RoundHalfEven(double value, std::int32_t digits) {
 
 namespace {
 
-std::string GroupInteger(std::string_view digits, const std::string& group) {
+std::string GroupInteger(std::string_view digits, const NumberLocale& locale) {
+    const auto primary = static_cast<std::size_t>(std::max(1, locale.primaryGroup));
+    const auto secondary = static_cast<std::size_t>(std::max(1, locale.secondaryGroup));
     std::string out;
     const std::size_t n = digits.size();
     for (std::size_t i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0)
-            out += group;
+        const std::size_t after = n - i;  // digits from here to the end
+        if (i > 0 && after >= primary && (after - primary) % secondary == 0)
+            out += locale.groupSeparator;
         out.push_back(digits[i]);
     }
     return out;
 }
 
-}  // namespace
-
-std::string FormatPercent(double value, int decimals, const NumberLocale& locale) {
-    const double percent = value * 100.0;
-    if (!std::isfinite(percent))
-        throw AppError::Overflow();
-    char buf[400];
-    const auto [ptr, ec] =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(percent), std::chars_format::fixed, decimals < 0 ? 0 : decimals);
-    if (ec != std::errc())
-        throw AppError::Overflow();
-    const std::string_view text(buf, static_cast<std::size_t>(ptr - buf));
-    const std::size_t point = text.find('.');
-    std::string out;
-    const bool negative = std::signbit(percent) && text.find_first_not_of("0.") != std::string_view::npos;
-    if (negative)
-        out += locale.negativeSign;
-    out += GroupInteger(text.substr(0, point), locale.groupSeparator);
-    if (point != std::string_view::npos) {
-        out += locale.decimalSeparator;
-        out += text.substr(point + 1);
-    }
-    out += '%';
-    return out;
-}
-
-std::string DoubleToText(double value, const NumberLocale& locale) {
+std::string DoubleToLatinText(double value, const NumberLocale& locale) {
     if (std::isnan(value) || std::isinf(value))
         throw AppError::Overflow();
     if (value == 0.0)
@@ -433,6 +475,37 @@ std::string DoubleToText(double value, const NumberLocale& locale) {
     out += locale.decimalSeparator;
     out.append(digits, intCount, std::string::npos);
     return out;
+}
+
+}  // namespace
+
+std::string FormatPercent(double value, int decimals, const NumberLocale& locale) {
+    const double percent = value * 100.0;
+    if (!std::isfinite(percent))
+        throw AppError::Overflow();
+    char buf[400];
+    const auto [ptr, ec] =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(percent), std::chars_format::fixed, decimals < 0 ? 0 : decimals);
+    if (ec != std::errc())
+        throw AppError::Overflow();
+    const std::string_view text(buf, static_cast<std::size_t>(ptr - buf));
+    const std::size_t point = text.find('.');
+    std::string out;
+    const bool negative = std::signbit(percent) && text.find_first_not_of("0.") != std::string_view::npos;
+    if (negative)
+        out += locale.negativeSign;
+    out += GroupInteger(text.substr(0, point), locale);
+    if (point != std::string_view::npos) {
+        out += locale.decimalSeparator;
+        out += text.substr(point + 1);
+    }
+    out += locale.percentSign;
+    // Separators and signs are UTF-8 sequences, whose bytes are never ASCII digits.
+    return WithDigits(out, locale.zeroDigit);
+}
+
+std::string DoubleToText(double value, const NumberLocale& locale) {
+    return WithDigits(DoubleToLatinText(value, locale), locale.zeroDigit);
 }
 
 }  // namespace pellucor

@@ -69,17 +69,19 @@ inline std::vector<std::string_view> Lines(std::string_view data) {
     }
 }
 
-// Separators as Qt reports them for a few locales that differ from English.
-inline const std::array<NumberLocale, 8>& KnownLocales() {
-    static const std::array<NumberLocale, 8> locales{{
-        {".", ",", "-", "+"},                                   // en
-        {",", ".", "-", "+"},                                   // de
-        {",", "\u202F", "-", "+"},                              // fr: narrow no-break space
-        {".", "\u2019", "-", "+"},                              // de_CH: right single quote
-        {",", "\u00A0", "\u2212", "+"},                         // sv: no-break space, minus sign
-        {"\u066B", "\u066C", "\u061C-", "\u061C+"},             // ar_EG: Arabic separators, marked signs
-        {".", ",", "\u200E-", "\u200E+"},                       // he: left-to-right mark before the sign
-        {"\u066B", "\u066C", "\u200E\u2212", "\u200E+"},        // fa
+// Separators, digits and grouping as Qt reports them for a few locales that differ from English.
+inline const std::array<NumberLocale, 10>& KnownLocales() {
+    static const std::array<NumberLocale, 10> locales{{
+        {".", ",", "-", "+"},                                                      // en
+        {",", ".", "-", "+"},                                                      // de
+        {",", "\u202F", "-", "+"},                                                 // fr: narrow no-break space
+        {".", "\u2019", "-", "+"},                                                 // de_CH: right single quote
+        {",", "\u00A0", "\u2212", "+"},                                            // sv: no-break space, minus sign
+        {"\u066B", "\u066C", "\u061C-", "\u061C+", U'\u0660', 3, 3, "\u066A\u061C"},  // ar_EG: Arabic-Indic digits
+        {".", ",", "\u200E-", "\u200E+"},                                          // he: left-to-right mark before the sign
+        {"\u066B", "\u066C", "\u200E\u2212", "\u200E+", U'\u06F0', 3, 3, "\u066A"},   // fa: Persian digits
+        {".", ",", "-", "+", U'0', 3, 2, "%"},                                     // en_IN: lakh grouping
+        {".", ",", "-", "+", U'\u09E6', 3, 2, "%"},                                // bn_BD: Bengali digits, lakhs
     }};
     return locales;
 }

@@ -19,6 +19,7 @@
 #include "FuzzInput.h"
 #include "IrrSearch.h"
 #include "TestData.h"
+#include "UnicodeDigits.h"
 
 #include <algorithm>
 #include <array>
@@ -78,7 +79,7 @@ bool Consume(std::string_view& s, std::string_view prefix) {
 
 // "IRR = " + i / 1000 with three decimals + "%, when NPV = " + digits [dec digits without a
 // trailing zero], i from 1 to 100,000.
-bool IsResultLine(std::string_view s, const NumberLocale& locale) {
+bool IsLatinResultLine(std::string_view s, const NumberLocale& locale) {
     if (!Consume(s, "IRR = "))
         return false;
     std::size_t n = 0;
@@ -100,6 +101,25 @@ bool IsResultLine(std::string_view s, const NumberLocale& locale) {
     if (!Consume(s, locale.decimalSeparator) || !ConsumeDigits(s, n) || n > 3 || n != s.size())
         return false;
     return s.back() != '0';
+}
+
+// The same in the locale's digits and percent sign; a digit of any other system spoils it.
+bool IsResultLine(std::string_view line, const NumberLocale& locale) {
+    std::string latin;
+    for (std::size_t pos = 0; pos < line.size();) {
+        const DecodedDigit d = DecimalDigitAt(line, pos);
+        if (d.length == 0) {
+            latin.push_back(line[pos++]);
+            continue;
+        }
+        latin.push_back(d.zero == locale.zeroDigit ? static_cast<char>('0' + d.value) : '?');
+        pos += d.length;
+    }
+    const std::string percent = locale.percentSign + ", when NPV = ";
+    const std::size_t at = latin.find(percent);
+    if (at != std::string::npos)
+        latin.replace(at, percent.size(), "%, when NPV = ");
+    return IsLatinResultLine(latin, locale);
 }
 
 void CheckClean(testing::FakeWindow& w, const NumberLocale& locale) {

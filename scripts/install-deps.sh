@@ -23,6 +23,7 @@ test_packages=(
   libxcb-damage0-dev
   abigail-tools xz-utils
   lintian reuse man-db debootstrap
+  fonts-lohit-beng-bengali
 )
 
 wanted=("${build_packages[@]}")
@@ -36,10 +37,11 @@ for p in "${wanted[@]}"; do
     missing+=("$p")
   fi
 done
-# The window is also tried in German and French, as their users see it.
+# The window is also tried in German and French, as their users see it, and in locales with
+# other digits, groupings and marks (Persian, Arabic, Indian, Swiss, Bengali).
 missing_locales=()
 if [ "${1:-build}" = test ]; then
-  for l in de_DE fr_FR; do
+  for l in de_DE fr_FR fa_IR ar_EG ar_SA hi_IN en_IN de_CH bn_BD; do
     locale -a 2>/dev/null | grep -qix "$l.utf-\?8" || missing_locales+=("$l")
   done
 fi

@@ -66,6 +66,10 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"NpvBlanksAround", Field::NPV, " 60000 ", nullptr},
         CheckRow{"NpvExponent", Field::NPV, "1e3", nullptr}, CheckRow{"NpvGrouped", Field::NPV, "60,000", nullptr},
         CheckRow{"NpvGroupedAboveLimit", Field::NPV, "100,000,001", &NpvRange},
+        // Other digit systems are range-tested on their own value, not on a Latin-only reading.
+        CheckRow{"NpvPersianHighLimit", Field::NPV, "\u06F1\u06F0\u06F0\u06F0\u06F0\u06F0\u06F0\u06F0\u06F0", nullptr},
+        CheckRow{"NpvArabicIndicAbove", Field::NPV, "\u0661\u0660\u0660\u0660\u0660\u0660\u0660\u0660\u0661",
+                 &NpvRange},
         CheckRow{"NpvCommaHalf", Field::NPV, "0,5", &NpvRange, true},
         CheckRow{"DurationLowLimit", Field::Duration, "1", nullptr},
         CheckRow{"DurationHighLimit", Field::Duration, "1000", nullptr},

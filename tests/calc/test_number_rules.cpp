@@ -21,6 +21,13 @@ const NumberLocale Point = NumberLocale::PointDecimal();
 const NumberLocale Comma = NumberLocale::CommaDecimal();
 // A locale whose group separator is a narrow no-break space, as French is.
 const NumberLocale French{",", "\u202F", "-", "+"};
+// Digits, separators, signs, grouping and percent sign as Qt reports them for fa_IR, ar_EG,
+// en_IN, de_CH and bn_BD.
+const NumberLocale Persian{"\u066B", "\u066C", "\u200E\u2212", "\u200E+", U'\u06F0', 3, 3, "\u066A"};
+const NumberLocale Egyptian{"\u066B", "\u066C", "\u061C-", "\u061C+", U'\u0660', 3, 3, "\u066A\u061C"};
+const NumberLocale Indian{".", ",", "-", "+", U'0', 3, 2, "%"};
+const NumberLocale Swiss{".", "\u2019", "-", "+"};
+const NumberLocale Bengali{".", ",", "-", "+", U'\u09E6', 3, 2, "%"};
 
 struct ParseRow {
     const char* name;
@@ -81,7 +88,29 @@ INSTANTIATE_TEST_SUITE_P(
         ParseRow{"OtherLocalesDecimal", "617.17", &Comma, false, 0}, ParseRow{"InnerBlank", "60 000", &Point, false, 0},
         ParseRow{"Currency", "$100", &Point, false, 0}, ParseRow{"TrailingSign", "100-", &Point, false, 0},
         ParseRow{"Parentheses", "(100)", &Point, false, 0}, ParseRow{"BeyondDouble", "1e400", &Point, false, 0},
-        ParseRow{"HugeExponentDigits", "1e99999999999999999999", &Point, false, 0}),
+        ParseRow{"HugeExponentDigits", "1e99999999999999999999", &Point, false, 0},
+        ParseRow{"PersianDigits", "\u06F6\u06F0\u06F0\u06F0\u06F0", &Persian, true, 60000},
+        ParseRow{"PersianDigitsAnywhere", "\u06F6\u06F0\u06F0\u06F0\u06F0", &Point, true, 60000},
+        ParseRow{"PersianMarks", "\u06F6\u06F0\u066C\u06F0\u06F0\u06F0\u066B\u06F5", &Persian, true, 60000.5},
+        ParseRow{"ArabicIndicMarkedSign", "\u061C-\u0661\u0662\u066B\u0665", &Egyptian, true, -12.5},
+        ParseRow{"BareMinusSign", "\u2212\u06F5", &Persian, true, -5},
+        ParseRow{"LatinPointInPersian", "617.17", &Persian, true, 617.17},
+        ParseRow{"PointWithPersianDigits", "\u06F6\u06F1\u06F7.\u06F1\u06F7", &Persian, true, 617.17},
+        ParseRow{"PointThatMightGroup", "1.500", &Egyptian, false, 0},
+        ParseRow{"TwoDigitSystems", "\u06F60000", &Persian, false, 0},
+        ParseRow{"OtherSystemInFraction", "617\u066B\u06F1\u06F7", &Persian, false, 0},
+        ParseRow{"FullWidth", "\uFF16\uFF10\uFF0C\uFF10\uFF10\uFF10\uFF0E\uFF15", &Point, true, 60000.5},
+        ParseRow{"Devanagari", "\u096C\u0966\u0966\u0966\u0966", &Point, true, 60000},
+        ParseRow{"IndianLakh", "1,00,000", &Indian, true, 100000},
+        ParseRow{"IndianCrore", "1,23,45,678.5", &Indian, true, 12345678.5},
+        ParseRow{"ThreesInIndia", "1,000,000", &Indian, true, 1000000},
+        ParseRow{"IndianShortLastGroup", "1,00,00", &Indian, false, 0},
+        ParseRow{"IndianLongFirstGroup", "100,00,000", &Indian, false, 0},
+        ParseRow{"LakhOutsideIndia", "1,00,000", &Point, false, 0},
+        ParseRow{"BengaliLakh", "\u09E7,\u09E6\u09E6,\u09E6\u09E6\u09E6", &Bengali, true, 100000},
+        ParseRow{"SwissApostrophe", "60\u2019000.5", &Swiss, true, 60000.5},
+        ParseRow{"SwissKeyboardApostrophe", "60'000", &Swiss, true, 60000},
+        ParseRow{"ApostropheOutsideSwitzerland", "60'000", &Point, false, 0}),
     [](const ::testing::TestParamInfo<ParseRow>& info) { return std::string(info.param.name); });
 
 TEST(Conversion, ErrorNumbersTellMismatchFromOverflow) {
@@ -160,6 +189,22 @@ TEST(NumberProperties, OtherLocalesDecimalMarkNeverScalesAValueSilently) {
         const bool groupShaped = fractionDigits == 3 && whole < 1000;
         EXPECT_EQ(IsNumber(pointText, Comma), groupShaped) << pointText;
         EXPECT_EQ(IsNumber(commaText, Point), groupShaped) << commaText;
+        // Where the point is only a keyboard's stand-in for the decimal mark, a text it could
+        // also group is refused.
+        EXPECT_EQ(IsNumber(pointText, Egyptian), !groupShaped) << pointText;
+    }
+}
+
+// Whatever a locale writes, it reads back to the same value.
+TEST(NumberProperties, WrittenFiguresReadBack) {
+    std::mt19937_64 rng(1912);
+    std::uniform_int_distribution<long long> thousandths(-100000000000LL, 100000000000LL);
+    for (const NumberLocale* loc : {&Point, &Comma, &French, &Persian, &Egyptian, &Indian, &Swiss, &Bengali}) {
+        for (int i = 0; i < 2000; ++i) {
+            const double v = RoundHalfEven(static_cast<double>(thousandths(rng)) / 1000.0, 3);
+            const std::string text = DoubleToText(v, *loc);
+            ASSERT_EQ(TextToDouble(text, *loc), v) << text;
+        }
     }
 }
 
@@ -241,7 +286,11 @@ INSTANTIATE_TEST_SUITE_P(Values, DoubleText,
                                            TextRow{"Small", 0.00012, &Point, "0.00012"},
                                            TextRow{"Tiny", 1.5e-7, &Point, "1.5E-07"},
                                            TextRow{"Large", 1e15, &Point, "1E+15"},
-                                           TextRow{"BelowLarge", 999999999999999, &Point, "999999999999999"}),
+                                           TextRow{"BelowLarge", 999999999999999, &Point, "999999999999999"},
+                                           TextRow{"PersianDigits", 60000.239, &Persian,
+                                                   "\u06F6\u06F0\u06F0\u06F0\u06F0\u066B\u06F2\u06F3\u06F9"},
+                                           TextRow{"PersianZero", 0, &Persian, "\u06F0"},
+                                           TextRow{"ArabicIndicNegative", -2.5, &Egyptian, "\u061C-\u0662\u066B\u0665"}),
                          [](const ::testing::TestParamInfo<TextRow>& info) { return std::string(info.param.name); });
 
 TEST(Percent, EveryCandidateReadsAsItsThousandth) {
@@ -254,6 +303,8 @@ TEST(Percent, EveryCandidateReadsAsItsThousandth) {
     EXPECT_EQ(FormatPercent(0.12f, 3, Comma), "12,000%");
     EXPECT_EQ(FormatPercent(12.5, 3, Point), "1,250.000%");
     EXPECT_EQ(FormatPercent(-0.5, 1, Point), "-50.0%");
+    EXPECT_EQ(FormatPercent(0.12f, 3, Egyptian), "\u0661\u0662\u066B\u0660\u0660\u0660\u066A\u061C");
+    EXPECT_EQ(FormatPercent(12345.67, 0, Indian), "12,34,567%");
 }
 
 }  // namespace
