@@ -11,6 +11,7 @@
 #include "QtMessageBox.h"
 #include "modWebpage.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -117,21 +118,32 @@ void frmMain::ShowInitialTextsInLocale() {
 }
 
 void frmMain::FitCaptions() {
-    // The captions keep their point size; where the system's sans is wider than the design
-    // font, all four are narrowed alike to the widest stretch (99 down to 60) at which the
-    // longest fits its box. Stretch is matched to a face first and scaled after, so each try
-    // is measured rather than trusted; but each try loads a font, so the walk starts where the
-    // natural widths point rather than at 99.
-    const QList<QLabel*> labels{ui.Label1, ui.Label2, ui.Label3, ui.Label4};
-    QFont font = ui.Label1->font();
-    qreal worst = 0;  // the largest share of its box a caption needs
+    // The captions keep their point size and are narrowed alike, so that they still read as
+    // one column; each button is narrowed on its own (a long translation of one label).
+    NarrowToFit({ui.Label1, ui.Label2, ui.Label3, ui.Label4}, 4.0);
+    NarrowToFit({ui.cmdCalculate}, 6.0);
+    NarrowToFit({ui.cmdHelp}, 6.0);
+}
+
+void frmMain::NarrowToFit(const QList<QWidget*>& widgets, qreal margin) {
+    // Where the system's sans (or a translation) is wider than the design, the widest stretch
+    // (99 down to 60) at which the longest text fits its box. Stretch is matched to a face
+    // first and scaled after, so each try is measured rather than trusted; but each try loads
+    // a font, so the walk starts where the natural widths point rather than at 99.
+    const auto text = [](const QWidget* w) {
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            return label->text();
+        return static_cast<const QAbstractButton*>(w)->text();
+    };
+    QFont font = widgets.front()->font();
+    qreal worst = 0;  // the largest share of its box a text needs
     const auto fits = [&] {
         const QFontMetricsF metrics(font);
         bool all = true;
-        for (const QLabel* label : labels) {
-            const qreal needed = metrics.horizontalAdvance(label->text()) + 4.0;
-            worst = std::max(worst, needed / label->width());
-            all = all && needed <= label->width();
+        for (const QWidget* w : widgets) {
+            const qreal needed = metrics.horizontalAdvance(text(w)) + margin;
+            worst = std::max(worst, needed / w->width());
+            all = all && needed <= w->width();
         }
         return all;
     };
@@ -150,8 +162,8 @@ void frmMain::FitCaptions() {
         while (stretch > 60 && !fitsAt(--stretch)) {
         }
     }
-    for (QLabel* label : labels)
-        label->setFont(font);
+    for (QWidget* w : widgets)
+        w->setFont(font);
 }
 
 void frmMain::ShowEquation() {

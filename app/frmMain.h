@@ -50,6 +50,7 @@ private:
     void SelectField(QLineEdit* field, const QString& message);
     void ShowEquation();
     void FitCaptions();
+    static void NarrowToFit(const QList<QWidget*>& widgets, qreal margin);
     void ShowInitialTextsInLocale();
     bool PasteEvent(QLineEdit* field, QEvent* event);
     void PasteWithoutLineBreaks(QLineEdit* field, QClipboard::Mode mode);
