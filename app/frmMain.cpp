@@ -31,8 +31,10 @@ constexpr Field AllFields[] = {Field::NPV, Field::Duration, Field::PMT, Field::C
 }  // namespace
 
 QAction* PasteAction(const QMenu* standardMenu) {
-    // The line edit's own menu names its entries only by their (translated) text.
-    const QString paste = QLineEdit::tr("&Paste");
+    // The line edit's own menu names its entries only by their text, translated by Qt's own
+    // catalogue; held in a variable so that lupdate leaves it out of ours.
+    static constexpr const char* QtPasteText = "&Paste";
+    const QString paste = QCoreApplication::translate("QLineEdit", QtPasteText);
     for (QAction* action : standardMenu->actions()) {
         if (action->text().startsWith(paste))
             return action;
@@ -72,7 +74,8 @@ frmMain::frmMain(const QLocale& locale, QWidget* parent)
     FitCaptions();
 
     ui.cmdDebug->hide();
-    ui.cmdHelp->setToolTip(QString::fromStdString(pellucor::HelpPageToolTip()));
+    ui.cmdHelp->setToolTip(QString::fromStdString(
+        pellucor::FillIn(Translate("frmMain", pellucor::HelpPageToolTipText), {pellucor::HelpPageAddress})));
     ShowEquation();
 
     for (Field f : AllFields)
@@ -237,6 +240,10 @@ void frmMain::SelectField(QLineEdit* field, const QString& message) {
 
 int frmMain::MsgBox(const std::string& text, int style) {
     return ShowBox(QString::fromStdString(text), style);
+}
+
+std::string frmMain::Translate(const char* context, const char* sourceText) const {
+    return QCoreApplication::translate(context, sourceText).toStdString();
 }
 
 int frmMain::ShowBox(const QString& text, int style) {

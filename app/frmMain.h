@@ -32,6 +32,7 @@ public:
     void SetMousePointer(pellucor::MousePointer pointer) override;
     void SelectField(pellucor::Field field, const std::string& message) override;
     int MsgBox(const std::string& text, int style) override;
+    std::string Translate(const char* context, const char* sourceText) const override;
 
     QLineEdit* FieldWidget(pellucor::Field field) const;
 

@@ -1,9 +1,11 @@
 #pragma once
 // What the calculation needs from its window. The Qt window implements it with real widgets;
 // tests implement it with a recording fake. Any operation may throw (an AppError, say); the
-// procedures handle that as their error traps say.
+// procedures handle that as their error traps say. Texts handed to it are already translated
+// (Translator::Translate, which answers English unless the window overrides it).
 
 #include "MessageBoxHost.h"
+#include "Translator.h"
 
 #include <string>
 
@@ -16,7 +18,7 @@ enum class MousePointer { Default = 0, Hourglass = 11 };
 // The field's object name in the window: "txtNPV", "txtDuration", ...
 const char* FieldName(Field field);
 
-class CalcWindow : public MessageBoxHost {
+class CalcWindow : public MessageBoxHost, public Translator {
 public:
     virtual std::string Text(Field field) = 0;
     virtual void SetText(Field field, const std::string& text) = 0;

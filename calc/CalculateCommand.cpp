@@ -59,13 +59,13 @@ void CalculateIRR(CalcWindow& window, const NumberLocale& locale) {
         in.closing = TextToDouble(window.Text(Field::ClosingCost), locale);
 
         window.SetMousePointer(MousePointer::Hourglass);
-        window.SetText(Field::Result, BusyText);
+        window.SetText(Field::Result, window.Translate("Calculation", BusyText));
         window.Repaint();
         window.SetEnabled(false);
 
         ClearArithmeticFaults();
         const IrrOutcome out = SearchIrr(in);
-        window.SetText(Field::Result, ResultLine(in, out, locale));
+        window.SetText(Field::Result, ResultLine(in, out, locale, window));
     } catch (...) {
         pending.CatchCurrent();
     }
@@ -77,7 +77,7 @@ void CalculateIRR(CalcWindow& window, const NumberLocale& locale) {
         try {
             if (pending.IsPending()) {
                 handling = true;
-                window.SetText(Field::Result, ErrorText);
+                window.SetText(Field::Result, window.Translate("Calculation", ErrorText));
                 ReportError(window, pending, "CalculateIRR", true, CalculateFailedMessage, true, 0);
             }
             window.SetEnabled(true);

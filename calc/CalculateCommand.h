@@ -6,9 +6,11 @@
 
 namespace pellucor {
 
-inline constexpr const char* BusyText = "C A L C U L A T I N G . . .";
-inline constexpr const char* ErrorText = "E R R O R";
-inline constexpr const char* CalculateFailedMessage = "Could not calculate IRR.";
+// Source texts of the "Calculation" context.
+//: Shown in the result box while the search runs; letters spaced out where the script has letters.
+inline constexpr const char* BusyText = QT_TRANSLATE_NOOP("Calculation", "C A L C U L A T I N G . . .");
+inline constexpr const char* ErrorText = QT_TRANSLATE_NOOP("Calculation", "E R R O R");
+inline constexpr const char* CalculateFailedMessage = QT_TRANSLATE_NOOP("Calculation", "Could not calculate IRR.");
 
 // Checks the four inputs in order and points the user at the first bad one. True when all
 // pass.

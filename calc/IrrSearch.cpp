@@ -329,13 +329,17 @@ IrrOutcome SearchIrr(const IrrInputs& in) {
     return search.Outcome();
 }
 
-std::string ResultLine(const IrrInputs& in, const IrrOutcome& out, const NumberLocale& locale) {
+std::string ResultLine(const IrrInputs& in, const IrrOutcome& out, const NumberLocale& locale,
+                       const Translator& texts) {
     const double ratio = std::fabs(in.npv - out.bestPresentValue) / in.npv;
     CheckArithmeticFaults();
     if (!(ratio < 0.1))
-        return "IRR is out of range.";
-    return "IRR = " + FormatPercent(out.bestRate, 3, locale) +
-           ", when NPV = " + DoubleToText(RoundHalfEven(out.bestPresentValue, 3), locale);
+        return texts.Translate("Calculation", QT_TRANSLATE_NOOP("Calculation", "IRR is out of range."));
+    const std::string rate = FormatPercent(out.bestRate, 3, locale);
+    const std::string value = DoubleToText(RoundHalfEven(out.bestPresentValue, 3), locale);
+    //: %1 is the rate with its percent sign, %2 the present value it gives.
+    return FillIn(texts.Translate("Calculation", QT_TRANSLATE_NOOP("Calculation", "IRR = %1, when NPV = %2")),
+                  {rate, value});
 }
 
 }  // namespace pellucor

@@ -3,6 +3,7 @@
 // monthly, and the one whose present value comes closest to the net cash disbursement.
 
 #include "NumberRules.h"
+#include "Translator.h"
 
 #include <cstdint>
 #include <string>
@@ -43,7 +44,9 @@ IrrOutcome SearchIrr(const IrrInputs& in);
 IrrOutcome SearchIrrReference(const IrrInputs& in);
 
 // "IRR = 12.000%, when NPV = 60000.239", or "IRR is out of range." when the closest candidate
-// misses NPV by 10 % or more. Raises arithmetic faults of the ratio test.
-std::string ResultLine(const IrrInputs& in, const IrrOutcome& out, const NumberLocale& locale);
+// misses NPV by 10 % or more, in the language of texts. Raises arithmetic faults of the ratio
+// test.
+std::string ResultLine(const IrrInputs& in, const IrrOutcome& out, const NumberLocale& locale,
+                       const Translator& texts = Translator());
 
 }  // namespace pellucor

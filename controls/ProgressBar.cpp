@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QPainter>
 
@@ -222,7 +223,9 @@ void ProgressBar::SetForeColor(OleColor New_ForeColor) {
 void ProgressBar::SetResolution(int New_Resolution) {
     try {
         if (New_Resolution < -1) {
-            host_->MsgBox("Value must be greater than or equal to -1.", MsgBoxStyle::OkOnly | MsgBoxStyle::Critical);
+            host_->MsgBox(
+                QCoreApplication::translate("ProgressBar", "Value must be greater than or equal to -1.").toStdString(),
+                MsgBoxStyle::OkOnly | MsgBoxStyle::Critical);
             throw AppError(ErrorNumber::ResolutionBelowMinusOne, "Resolution: Value must be greater than or equal to -1.");
         }
         resolution_ = New_Resolution;

@@ -7,7 +7,7 @@ build_packages=(
   g++ cmake ninja-build pkgconf
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
   fonts-dejavu-core fonts-dejavu-extra xdg-utils libxcb1-dev libfontconfig-dev
-  qt6-tools-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n python3
   qt6-wayland
 )
 test_packages=(
@@ -21,6 +21,7 @@ test_packages=(
   libqt6opengl6-dev designer-qt6
   weston python3-gi
   libxcb-damage0-dev
+  fonts-wqy-microhei fonts-vlgothic
 )
 
 wanted=("${build_packages[@]}")

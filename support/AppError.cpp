@@ -13,13 +13,13 @@ void PendingError::CatchCurrent() noexcept {
         Description = e.what();
     } catch (const std::bad_alloc&) {
         Number = ErrorNumber::OutOfMemory;
-        Description = "Out of memory";
+        Description = QT_TRANSLATE_NOOP("Calculation", "Out of memory");
     } catch (const std::exception& e) {
         Number = ErrorNumber::Internal;
         Description = e.what();
     } catch (...) {
         Number = ErrorNumber::Internal;
-        Description = "Unexpected error";
+        Description = QT_TRANSLATE_NOOP("Calculation", "Unexpected error");
     }
 }
 

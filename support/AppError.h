@@ -1,10 +1,16 @@
 #pragma once
-// The error a failing operation raises: a 32-bit number and a description. A procedure that
+// The error a failing operation raises: a 32-bit number and a description. Descriptions are
+// English source texts of the "Calculation" context, translated where they are shown. A procedure that
 // traps errors catches it into a PendingError and hands that to ReportError.
 
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+
+// Marks a text for Qt's lupdate; Qt's own definition is the same.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
 
 namespace pellucor {
 
@@ -38,14 +44,14 @@ public:
     std::int32_t Number() const noexcept { return number_; }
     std::string Description() const { return what(); }
 
-    static AppError InvalidCall() { return {ErrorNumber::InvalidCall, "Invalid procedure call or argument"}; }
-    static AppError Overflow() { return {ErrorNumber::Overflow, "Overflow"}; }
-    static AppError OutOfMemory() { return {ErrorNumber::OutOfMemory, "Out of memory"}; }
-    static AppError DivisionByZero() { return {ErrorNumber::DivisionByZero, "Division by zero"}; }
-    static AppError TypeMismatch() { return {ErrorNumber::TypeMismatch, "Type mismatch"}; }
-    static AppError InvalidPropertyValue() { return {ErrorNumber::InvalidPropertyValue, "Invalid property value"}; }
+    static AppError InvalidCall() { return {ErrorNumber::InvalidCall, QT_TRANSLATE_NOOP("Calculation", "Invalid procedure call or argument")}; }
+    static AppError Overflow() { return {ErrorNumber::Overflow, QT_TRANSLATE_NOOP("Calculation", "Overflow")}; }
+    static AppError OutOfMemory() { return {ErrorNumber::OutOfMemory, QT_TRANSLATE_NOOP("Calculation", "Out of memory")}; }
+    static AppError DivisionByZero() { return {ErrorNumber::DivisionByZero, QT_TRANSLATE_NOOP("Calculation", "Division by zero")}; }
+    static AppError TypeMismatch() { return {ErrorNumber::TypeMismatch, QT_TRANSLATE_NOOP("Calculation", "Type mismatch")}; }
+    static AppError InvalidPropertyValue() { return {ErrorNumber::InvalidPropertyValue, QT_TRANSLATE_NOOP("Calculation", "Invalid property value")}; }
     static AppError PropertyNotSettableAtRunTime() {
-        return {ErrorNumber::PropertyNotSettableAtRunTime, "Property cannot be set at run time"};
+        return {ErrorNumber::PropertyNotSettableAtRunTime, QT_TRANSLATE_NOOP("Calculation", "Property cannot be set at run time")};
     }
 
 private:

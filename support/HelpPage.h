@@ -2,15 +2,13 @@
 // Where the online help lives. The page's source is docs/library/pellucor/index.html; an
 // installation that publishes it elsewhere changes this address and nothing else.
 
-#include <string>
+#include "Translator.h"
 
 namespace pellucor {
 
 inline constexpr char HelpPageAddress[] = "https://pellucor.org/library/pellucor/";
 
-// The Help button's tooltip.
-inline std::string HelpPageToolTip() {
-    return std::string("Go to: ") + HelpPageAddress;
-}
+// The Help button's tooltip, a source text of the window's context: %1 is the address.
+inline constexpr char HelpPageToolTipText[] = QT_TRANSLATE_NOOP("frmMain", "Go to: %1");
 
 }  // namespace pellucor

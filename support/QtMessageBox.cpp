@@ -2,6 +2,7 @@
 
 #include "AppError.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMessageBox>
@@ -93,6 +94,14 @@ int ShowMessageBox(QWidget* parent, const QString& text, int style) {
 int QtMessageBoxHost::MsgBox(const std::string& text, int style) {
     if (owned_ && (!parent_ || !parent_->isVisible())) throw AppError::InvalidCall();
     return ShowMessageBox(parent_, QString::fromStdString(text), style);
+}
+
+}  // namespace pellucor
+
+namespace pellucor {
+
+std::string QtMessageBoxHost::Translate(const char* context, const char* sourceText) const {
+    return QCoreApplication::translate(context, sourceText).toStdString();
 }
 
 }  // namespace pellucor

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MessageBoxHost.h"
+#include "Translator.h"
 
 #include <QPointer>
 #include <QString>
@@ -13,12 +14,13 @@ namespace pellucor {
 // its close button answers Cancel where the box has a Cancel button.
 int ShowMessageBox(QWidget* parent, const QString& text, int style);
 
-// Boxes owned by a window. Once that window is closed a box would stand alone, so showing
+// Boxes owned by a window, their texts translated by the application's translators. Once that window is closed a box would stand alone, so showing
 // one fails instead.
-class QtMessageBoxHost : public MessageBoxHost {
+class QtMessageBoxHost : public MessageBoxHost, public Translator {
 public:
     explicit QtMessageBoxHost(QWidget* parent = nullptr) : parent_(parent), owned_(parent != nullptr) {}
     int MsgBox(const std::string& text, int style) override;
+    std::string Translate(const char* context, const char* sourceText) const override;
 
 private:
     QPointer<QWidget> parent_;

@@ -1,6 +1,7 @@
 #include "modWebpage.h"
 
 #include "modShellExecute.h"
+#include "Translator.h"
 
 #include <utility>
 
@@ -8,21 +9,30 @@ namespace pellucor {
 
 namespace {
 
-std::string ConfirmText(const std::string& address) {
-    return "This program will open the following web page:\r\n\r\n" + address + "\r\n\r\nClick OK to continue.";
+// %1 is the address; "\r\n" separates the paragraphs.
+std::string ConfirmText(const MessageBoxHost& boxes, const std::string& address) {
+    return FillIn(Translate(boxes, "Help",
+                            QT_TRANSLATE_NOOP("Help",
+                                              "This program will open the following web page:\r\n\r\n%1\r\n\r\n"
+                                              "Click OK to continue.")),
+                  {address});
 }
 
-std::string FallbackText(const std::string& address) {
-    return "Sorry. It appears that opening the webpage of this program is not possible on this computer. "
-           "As an alternative, you may visit following page using a web browser:\r\n\r\n" +
-           address + "\r\n\r\nDo you want to copy the above address on the clipboard?";
+std::string FallbackText(const MessageBoxHost& boxes, const std::string& address) {
+    return FillIn(Translate(boxes, "Help",
+                            QT_TRANSLATE_NOOP("Help",
+                                              "Sorry. It appears that opening the webpage of this program is not "
+                                              "possible on this computer. As an alternative, you may visit following "
+                                              "page using a web browser:\r\n\r\n%1\r\n\r\nDo you want to copy "
+                                              "the above address on the clipboard?")),
+                  {address});
 }
 
 void OfferToCopy(MessageBoxHost& boxes, Clipboard& clipboard, const std::string& address) noexcept {
     // A box that could not be shown gave no answer, so the clipboard is left alone.
     int answer = MsgBoxAnswer::Cancel;
     try {
-        answer = boxes.MsgBox(FallbackText(address), MsgBoxStyle::YesNoCancel + MsgBoxStyle::Question);
+        answer = boxes.MsgBox(FallbackText(boxes, address), MsgBoxStyle::YesNoCancel + MsgBoxStyle::Question);
     } catch (...) {
     }
     if (answer != MsgBoxAnswer::Yes) return;
@@ -49,7 +59,7 @@ void OpenWebPage(MessageBoxHost& boxes, Shell& shell, Clipboard& clipboard, cons
                  std::int32_t ownerWindow, bool confirm, std::function<void()> finished) noexcept {
     if (confirm) {
         try {
-            if (boxes.MsgBox(ConfirmText(address), MsgBoxStyle::OkCancel) == MsgBoxAnswer::Cancel) {
+            if (boxes.MsgBox(ConfirmText(boxes, address), MsgBoxStyle::OkCancel) == MsgBoxAnswer::Cancel) {
                 Notify(finished);
                 return;
             }
