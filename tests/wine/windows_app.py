@@ -310,10 +310,10 @@ def help_step(prefix, browser, workdir):
     saved = os.path.join(workdir, "classes.reg")
     subprocess.run(["wine", "reg", "export", r"HKLM\Software\Classes\https", saved, "/y"], env=env,
                    capture_output=True, timeout=60, check=False)
-    command = f'"{browser}" "%1"'
-    for scheme in ("http", "https"):
-        subprocess.run(["wine", "reg", "add", rf"HKCU\Software\Classes\{scheme}\shell\open\command", "/ve", "/d",
-                        command, "/f"], env=env, capture_output=True, timeout=60, check=True)
+    # Wine reads the classes of the machine only; the prefix is this test's own.
+    browser = "Z:" + os.path.abspath(browser).replace("/", "\\")
+    subprocess.run(["wine", "reg", "add", r"HKLM\Software\Classes\https\shell\open\command", "/ve", "/d",
+                    f'"{browser}" "%1"', "/f"], env=env, capture_output=True, timeout=60, check=True)
     wine_checks.stop(prefix)
     try:
         with WineSession(workdir, prefix) as session:
@@ -327,24 +327,40 @@ def help_step(prefix, browser, workdir):
             check(opened == HELP_ADDRESS, f"the browser was given {opened!r}")
             print(f"PASS the registered browser was started with {opened}")
             app.end()
-        # No program for web addresses at all: the user is offered the address to copy.
-        for key in (r"HKCU\Software\Classes\http", r"HKCU\Software\Classes\https", r"HKLM\Software\Classes\https",
-                    r"HKLM\Software\Classes\http"):
-            subprocess.run(["wine", "reg", "delete", key, "/f"], env=env, capture_output=True, timeout=60, check=False)
+        # No program for web addresses: Windows' Open With dialog is started for the address.
+        subprocess.run(["wine", "reg", "delete", r"HKLM\Software\Classes\https", "/f"], env=env, capture_output=True,
+                       timeout=60, check=True)
         wine_checks.stop(prefix)
         with WineSession(workdir, prefix) as session:
             app = start_installed(session, log_name="pellucor-noassoc.log")
             app.key("Tab", "Tab", "Tab", "Tab", "Tab", "space")
             app.box()
             app.answer("Return")
-            title, text, buttons = app.box()
-            print(f"no association: {box_line(text)} {buttons}")
-            check(HELP_ADDRESS in text, "the offer box does not name the address")
-            app.answer("Return")
-            copied = session.wait_for("the address on the clipboard",
-                                      lambda: session.clipboard().strip() == HELP_ADDRESS and session.clipboard())
-            print(f"PASS with no association the offer box copied {copied.strip()}")
+            dialog = session.wait_for("the Open With dialog", lambda: session.visible_windows("Open [Ww]ith"),
+                                      app.proc)
+            print("PASS with no association the Open With dialog is started")
+            session.close_window(dialog[0])
+            check(not app.boxes(), "a box came up although Open With started")
             app.end()
+        # Nor an Open With dialog: the user is offered the address to copy.
+        rundll = os.path.join(prefix, "drive_c", "windows", "system32", "rundll32.exe")
+        os.rename(rundll, rundll + ".away")
+        try:
+            with WineSession(workdir, prefix) as session:
+                app = start_installed(session, log_name="pellucor-noopenwith.log")
+                app.key("Tab", "Tab", "Tab", "Tab", "Tab", "space")
+                app.box()
+                app.answer("Return")
+                title, text, buttons = app.box()
+                print(f"nothing opens it: {box_line(text)} {buttons}")
+                check(HELP_ADDRESS in text, "the offer box does not name the address")
+                app.answer("Return")
+                copied = session.wait_for("the address on the clipboard",
+                                          lambda: session.clipboard().strip() == HELP_ADDRESS and session.clipboard())
+                print(f"PASS with nothing to open it the offer box's Yes copied {copied.strip()}")
+                app.end()
+        finally:
+            os.rename(rundll + ".away", rundll)
     finally:
         # Wine's own handler back, for the shell layer's test that shares the prefix.
         env = wine_checks.wine_env(prefix)
