@@ -51,6 +51,14 @@ if [ -f "$prefix/.complete" ]; then
   echo "$prefix"
   exit 0
 fi
+# One build at a time: a second caller waits for the first and then takes its result.
+mkdir -p "$cache"
+exec 9>"$prefix.lock"
+flock 9
+if [ -f "$prefix/.complete" ]; then
+  echo "$prefix"
+  exit 0
+fi
 
 work="$cache/qt-$qt_version-mingw-$key.work"
 rm -rf "$work"
