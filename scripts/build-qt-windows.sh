@@ -61,34 +61,43 @@ if [ -f "$prefix/.complete" ]; then
 fi
 
 work="$cache/qt-$qt_version-mingw-$key.work"
-rm -rf "$work"
-mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/apt/parts" "$work/src"
+# An interrupted build goes on where it stopped; anything else starts afresh.
+if [ ! -f "$work/build/build.ninja" ]; then
+  rm -rf "$work"
+  mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/apt/parts" "$work/src"
 
-# A private source list and private state: the system's apt configuration stays as it is.
-mirror=${PELLUCOR_DEBIAN_MIRROR:-http://deb.debian.org/debian}
-cat >"$work/apt/sources.list" <<EOF
+  # A private source list and private state: the system's apt configuration stays as it is.
+  mirror=${PELLUCOR_DEBIAN_MIRROR:-http://deb.debian.org/debian}
+  cat >"$work/apt/sources.list" <<EOF
 deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror bookworm main
 deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror bookworm-updates main
 EOF
-apt_private=(
-  -o Dir::Etc::SourceList="$work/apt/sources.list"
-  -o Dir::Etc::SourceParts="$work/apt/parts"
-  -o Dir::State::Lists="$work/apt/lists"
-  -o Dir::Cache="$work/apt/cache"
-  -o APT::Sandbox::User="$(id -un)"
-  -o Debug::NoLocking=1
-)
-echo "Fetching qtbase $qt_source_version source into $work/src" >&2
-apt-get "${apt_private[@]}" -qq update >&2
-(cd "$work/src" && apt-get "${apt_private[@]}" -qq source "qt6-base=$qt_source_version" >&2)
+  apt_private=(
+    -o Dir::Etc::SourceList="$work/apt/sources.list"
+    -o Dir::Etc::SourceParts="$work/apt/parts"
+    -o Dir::State::Lists="$work/apt/lists"
+    -o Dir::Cache="$work/apt/cache"
+    -o APT::Sandbox::User="$(id -un)"
+    -o Debug::NoLocking=1
+  )
+  echo "Fetching qtbase $qt_source_version source into $work/src" >&2
+  apt-get "${apt_private[@]}" -qq update >&2
+  (cd "$work/src" && apt-get "${apt_private[@]}" -qq source "qt6-base=$qt_source_version" >&2)
+fi
 source_dir=$(find "$work/src" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
 [ -f "$source_dir/CMakeLists.txt" ] || { echo "no qtbase source unpacked" >&2; exit 1; }
+# Without OpenGL, 6.4.2 still turns dynamic OpenGL on for Windows, and the windows platform
+# plugin then asks an OpenGL context that is not built whether it is a software one.
+sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
+  "$source_dir/src/plugins/platforms/windows/qwindowswindow.cpp"
 
 echo "Configuring and building Qt for Windows in $work/build (about 20 minutes on 2 cores)" >&2
-cmake -S "$source_dir" -B "$work/build" "${options[@]}" \
-  -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" >"$work/configure.log" 2>&1 ||
-  { tail -40 "$work/configure.log" >&2; exit 1; }
-nice -n 5 cmake --build "$work/build" -j "${PELLUCOR_QT_JOBS:-$(nproc)}" >"$work/build.log" 2>&1 ||
+if [ ! -f "$work/build/build.ninja" ]; then
+  cmake -S "$source_dir" -B "$work/build" "${options[@]}" \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" >"$work/configure.log" 2>&1 ||
+    { tail -40 "$work/configure.log" >&2; exit 1; }
+fi
+nice -n 5 cmake --build "$work/build" -j "${PELLUCOR_QT_JOBS:-$(nproc)}" >>"$work/build.log" 2>&1 ||
   { tail -40 "$work/build.log" >&2; exit 1; }
 rm -rf "$prefix"
 cmake --install "$work/build" >"$work/install.log" 2>&1 ||
