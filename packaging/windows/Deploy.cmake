@@ -21,13 +21,29 @@ endforeach()
 get_filename_component(exe_name "${EXE}" NAME)
 file(COPY_FILE "${EXE}" "${DEST}/${exe_name}")
 
+# CMake looks imports up by their lower-case names, as Windows' file system would find them;
+# here the names are case-sensitive, so the search folders are seen through lower-case links.
+set(lower "${LISTS_DIR}/lower-case")
+file(REMOVE_RECURSE "${lower}")
+file(MAKE_DIRECTORY "${lower}")
+foreach(dir IN LISTS SEARCH_DIRS)
+  file(GLOB dlls "${dir}/*.dll" "${dir}/*.DLL")
+  foreach(dll IN LISTS dlls)
+    get_filename_component(name "${dll}" NAME)
+    string(TOLOWER "${name}" lower_name)
+    if(NOT EXISTS "${lower}/${lower_name}")
+      file(CREATE_LINK "${dll}" "${lower}/${lower_name}" SYMBOLIC)
+    endif()
+  endforeach()
+endforeach()
+
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM "windows+pe")
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL "objdump")
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND "${OBJDUMP}")
 file(GET_RUNTIME_DEPENDENCIES
   EXECUTABLES "${EXE}"
   MODULES ${plugin_files}
-  DIRECTORIES ${SEARCH_DIRS}
+  DIRECTORIES "${lower}"
   RESOLVED_DEPENDENCIES_VAR found
   UNRESOLVED_DEPENDENCIES_VAR unresolved
   CONFLICTING_DEPENDENCIES_PREFIX conflicting
@@ -37,9 +53,12 @@ if(conflicting_FILENAMES)
   message(FATAL_ERROR "DLLs found in more than one place: ${conflicting_FILENAMES}")
 endif()
 foreach(dll IN LISTS found)
-  get_filename_component(name "${dll}" NAME)
-  file(COPY_FILE "${dll}" "${DEST}/${name}")
+  # Shipped under the name the link points to.
+  file(READ_SYMLINK "${dll}" original)
+  get_filename_component(name "${original}" NAME)
+  file(COPY_FILE "${original}" "${DEST}/${name}")
 endforeach()
+file(REMOVE_RECURSE "${lower}")
 list(TRANSFORM unresolved TOLOWER)
 list(SORT unresolved)
 list(JOIN unresolved "\n" system_dlls)
