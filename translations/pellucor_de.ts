@@ -114,7 +114,7 @@ Klicken Sie auf OK, um fortzufahren.</translation>
 %1<byte value="xd"/>
 <byte value="xd"/>
 Do you want to copy the above address on the clipboard?</source>
-        <translation>Leider lässt sich die Webseite dieses Programms auf diesem Computer nicht öffnen. Sie können die folgende Seite stattdessen in einem Webbrowser aufrufen:<byte value="xd"/>
+        <translation>Leider lässt sich die Webseite dieses Programms auf diesem Computer offenbar nicht öffnen. Sie können die folgende Seite stattdessen in einem Webbrowser aufrufen:<byte value="xd"/>
 <byte value="xd"/>
 %1<byte value="xd"/>
 <byte value="xd"/>

@@ -46,7 +46,7 @@
     </message>
     <message>
         <source>LOAN BALANCE + PENALTIES + LOAN CLOSING FEES must be between -100,000,000. to +100,000,000.</source>
-        <translation>La somme capital restant dû + indemnités de remboursement anticipé + frais de clôture doit être comprise entre -100 000 000 et +100 000 000.</translation>
+        <translation>La somme du capital restant dû, des indemnités de remboursement anticipé et des frais de clôture doit être comprise entre -100 000 000 et +100 000 000.</translation>
     </message>
     <message>
         <source>Problem in input processing.</source>
