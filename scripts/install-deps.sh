@@ -21,6 +21,7 @@ test_packages=(
   libqt6opengl6-dev designer-qt6
   weston python3-gi
   libxcb-damage0-dev
+  fonts-wqy-microhei fonts-vlgothic
 )
 
 wanted=("${build_packages[@]}")
