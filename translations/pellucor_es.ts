@@ -46,7 +46,7 @@
     </message>
     <message>
         <source>LOAN BALANCE + PENALTIES + LOAN CLOSING FEES must be between -100,000,000. to +100,000,000.</source>
-        <translation>La suma de capital pendiente, penalizaciones y gastos de cancelación debe estar entre -100.000.000 y +100.000.000.</translation>
+        <translation>La suma del capital pendiente, las penalizaciones y los gastos de cancelación debe estar entre -100.000.000 y +100.000.000.</translation>
     </message>
     <message>
         <source>Problem in input processing.</source>
@@ -220,7 +220,7 @@ Do you want to copy the above address on the clipboard?</source>
     </message>
     <message>
         <source>NetPV = PMT × { ( 1 − [ 1 + IRR/12 ] ^ (−N) ) / ( IRR/12 ) } + { ( LoanBalance + Penalties + LoanCloseFees ) / ( 1 + IRR/12 ) ^ N }</source>
-        <translation>VAN = PMT × { ( 1 − [ 1 + TIR/12 ] ^ (−N) ) / ( TIR/12 ) } + { ( CapitalPendiente + Penalizaciones + Gastos ) / ( 1 + TIR/12 ) ^ N }</translation>
+        <translation>VAN = PMT × { ( 1 − [ 1 + TIR/12 ] ^ (−N) ) / ( TIR/12 ) } + { ( capital pendiente + penalizaciones + gastos ) / ( 1 + TIR/12 ) ^ N }</translation>
     </message>
     <message>
         <source>Approximate Result</source>

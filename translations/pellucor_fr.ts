@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>Please enter the correct Loan Closing Costs (Loan Balance + Prepayment Penalties + Loan Closing Fees).</source>
-        <translation>Veuillez saisir un montant de clôture du prêt correct (capital restant dû + indemnités de remboursement anticipé + frais de clôture).</translation>
+        <translation>Veuillez saisir un montant de clôture correct (capital restant dû + indemnités de remboursement anticipé + frais de clôture).</translation>
     </message>
     <message>
         <source>LOAN BALANCE + PENALTIES + LOAN CLOSING FEES must be between -100,000,000. to +100,000,000.</source>
@@ -220,7 +220,7 @@ Voulez-vous copier l&apos;adresse ci-dessus dans le presse-papiers ?</translat
     </message>
     <message>
         <source>NetPV = PMT × { ( 1 − [ 1 + IRR/12 ] ^ (−N) ) / ( IRR/12 ) } + { ( LoanBalance + Penalties + LoanCloseFees ) / ( 1 + IRR/12 ) ^ N }</source>
-        <translation>VAN = PMT × { ( 1 − [ 1 + TRI/12 ] ^ (−N) ) / ( TRI/12 ) } + { ( CapitalRestantDû + IRA + FraisDeClôture ) / ( 1 + TRI/12 ) ^ N }</translation>
+        <translation>VAN = PMT × { ( 1 − [ 1 + TRI/12 ] ^ (−N) ) / ( TRI/12 ) } + { ( capital restant dû + IRA + frais de clôture ) / ( 1 + TRI/12 ) ^ N }</translation>
     </message>
     <message>
         <source>Approximate Result</source>

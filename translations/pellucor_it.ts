@@ -46,7 +46,7 @@
     </message>
     <message>
         <source>LOAN BALANCE + PENALTIES + LOAN CLOSING FEES must be between -100,000,000. to +100,000,000.</source>
-        <translation>La somma di debito residuo, penali e spese di estinzione deve essere compresa tra -100.000.000 e +100.000.000.</translation>
+        <translation>La somma del debito residuo, delle penali e delle spese di estinzione deve essere compresa tra -100.000.000 e +100.000.000.</translation>
     </message>
     <message>
         <source>Problem in input processing.</source>
@@ -114,7 +114,7 @@ Fare clic su OK per continuare.</translation>
 %1<byte value="xd"/>
 <byte value="xd"/>
 Do you want to copy the above address on the clipboard?</source>
-        <translation>Spiacenti, non sembra possibile aprire la pagina web di questo programma su questo computer. In alternativa, è possibile visitare la seguente pagina con un browser web:<byte value="xd"/>
+        <translation>Spiacenti, sembra che non sia possibile aprire la pagina web di questo programma su questo computer. In alternativa, è possibile visitare la seguente pagina con un browser web:<byte value="xd"/>
 <byte value="xd"/>
 %1<byte value="xd"/>
 <byte value="xd"/>
@@ -220,7 +220,7 @@ Copiare l&apos;indirizzo riportato sopra negli appunti?</translation>
     </message>
     <message>
         <source>NetPV = PMT × { ( 1 − [ 1 + IRR/12 ] ^ (−N) ) / ( IRR/12 ) } + { ( LoanBalance + Penalties + LoanCloseFees ) / ( 1 + IRR/12 ) ^ N }</source>
-        <translation>VAN = PMT × { ( 1 − [ 1 + TIR/12 ] ^ (−N) ) / ( TIR/12 ) } + { ( DebitoResiduo + Penali + SpeseDiEstinzione ) / ( 1 + TIR/12 ) ^ N }</translation>
+        <translation>VAN = PMT × { ( 1 − [ 1 + TIR/12 ] ^ (−N) ) / ( TIR/12 ) } + { ( debito residuo + penali + spese di estinzione ) / ( 1 + TIR/12 ) ^ N }</translation>
     </message>
     <message>
         <source>Approximate Result</source>

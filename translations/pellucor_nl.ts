@@ -220,7 +220,7 @@ Wilt u het bovenstaande adres naar het klembord kopiëren?</translation>
     </message>
     <message>
         <source>NetPV = PMT × { ( 1 − [ 1 + IRR/12 ] ^ (−N) ) / ( IRR/12 ) } + { ( LoanBalance + Penalties + LoanCloseFees ) / ( 1 + IRR/12 ) ^ N }</source>
-        <translation>NCW = PMT × { ( 1 − [ 1 + IRR/12 ] ^ (−N) ) / ( IRR/12 ) } + { ( Restschuld + Boeterente + Beëindigingskosten ) / ( 1 + IRR/12 ) ^ N }</translation>
+        <translation>NCW = PMT × { ( 1 − [ 1 + IRR/12 ] ^ (−N) ) / ( IRR/12 ) } + { ( restschuld + boeterente + beëindigingskosten ) / ( 1 + IRR/12 ) ^ N }</translation>
     </message>
     <message>
         <source>Approximate Result</source>

@@ -46,7 +46,7 @@
     </message>
     <message>
         <source>LOAN BALANCE + PENALTIES + LOAN CLOSING FEES must be between -100,000,000. to +100,000,000.</source>
-        <translation>A soma de saldo devedor, multas e custos de quitação deve estar entre -100.000.000 e +100.000.000.</translation>
+        <translation>A soma do saldo devedor, das multas e dos custos de quitação deve estar entre -100.000.000 e +100.000.000.</translation>
     </message>
     <message>
         <source>Problem in input processing.</source>
@@ -220,7 +220,7 @@ Deseja copiar o endereço acima para a área de transferência?</translation>
     </message>
     <message>
         <source>NetPV = PMT × { ( 1 − [ 1 + IRR/12 ] ^ (−N) ) / ( IRR/12 ) } + { ( LoanBalance + Penalties + LoanCloseFees ) / ( 1 + IRR/12 ) ^ N }</source>
-        <translation>VPL = PMT × { ( 1 − [ 1 + TIR/12 ] ^ (−N) ) / ( TIR/12 ) } + { ( SaldoDevedor + Multas + CustosDeQuitação ) / ( 1 + TIR/12 ) ^ N }</translation>
+        <translation>VPL = PMT × { ( 1 − [ 1 + TIR/12 ] ^ (−N) ) / ( TIR/12 ) } + { ( saldo devedor + multas + custos de quitação ) / ( 1 + TIR/12 ) ^ N }</translation>
     </message>
     <message>
         <source>Approximate Result</source>
