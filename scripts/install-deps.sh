@@ -15,7 +15,7 @@ test_packages=(
   xvfb xauth xdotool xclip imagemagick x11-utils dbus dbus-daemon
   appstream desktop-file-utils dpkg-dev file
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-  g++-mingw-w64-x86-64-posix wine wine64
+  g++-mingw-w64-x86-64-posix wine wine64 nsis fonts-wine
   clang libclang-rt-14-dev valgrind time
   openbox locales at-spi2-core python3-pyatspi gir1.2-atspi-2.0 qt6ct
   libqt6opengl6-dev designer-qt6

@@ -12,6 +12,8 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELLUCOR_BUILD_TESTS=ON \
   -DPELLUCOR_MEMCHECK=ON -DPELLUCOR_WERROR="$werror"
 cmake --build build -j "$jobs"
+# Qt for Windows, which the Windows tier's tests build Pellucor.exe against: once, then cached.
+bash scripts/build-qt-windows.sh >/dev/null
 ctest --test-dir build --output-on-failure -j "$jobs" --timeout 900
 
 cmake --preset fuzz -DPELLUCOR_WERROR="$werror"

@@ -6,92 +6,92 @@
     <message>
         <source>C A L C U L A T I N G . . .</source>
         <extracomment>Shown in the result box while the search runs; letters spaced out where the script has letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C A L C O L O   I N   C O R S O . . .</translation>
     </message>
     <message>
         <source>E R R O R</source>
-        <translation type="unfinished"></translation>
+        <translation>E R R O R E</translation>
     </message>
     <message>
         <source>Could not calculate IRR.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile calcolare il TIR.</translation>
     </message>
     <message>
         <source>Please enter the correct Net Present Value (Net cash disbursement).</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un valore attuale netto (importo netto erogato) corretto.</translation>
     </message>
     <message>
         <source>Net Present Value must be between 1.00 to 100,000,000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore attuale netto deve essere compreso tra 1,00 e 100.000.000.</translation>
     </message>
     <message>
         <source>Please enter correct duration (Number of Months).</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire una durata corretta (numero di mesi).</translation>
     </message>
     <message>
         <source>Loan duration (Number of Months, N) must be between 1 to 1000.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durata del mutuo (numero di mesi, N) deve essere compresa tra 1 e 1000.</translation>
     </message>
     <message>
         <source>Please enter the correct monthly payment amount (PMT).</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un importo corretto per la rata mensile (PMT).</translation>
     </message>
     <message>
         <source>PMT must be between 0.00 to 100,000,000.</source>
-        <translation type="unfinished"></translation>
+        <translation>La rata mensile (PMT) deve essere compresa tra 0,00 e 100.000.000.</translation>
     </message>
     <message>
         <source>Please enter the correct Loan Closing Costs (Loan Balance + Prepayment Penalties + Loan Closing Fees).</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un importo di estinzione corretto (debito residuo + penali di estinzione anticipata + spese di estinzione).</translation>
     </message>
     <message>
         <source>LOAN BALANCE + PENALTIES + LOAN CLOSING FEES must be between -100,000,000. to +100,000,000.</source>
-        <translation type="unfinished"></translation>
+        <translation>La somma del debito residuo, delle penali e delle spese di estinzione deve essere compresa tra -100.000.000 e +100.000.000.</translation>
     </message>
     <message>
         <source>Problem in input processing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nell&apos;elaborazione dei dati inseriti.</translation>
     </message>
     <message>
         <source>IRR is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il TIR è fuori dall&apos;intervallo di calcolo.</translation>
     </message>
     <message>
         <source>IRR = %1, when NPV = %2</source>
         <extracomment>%1 is the rate with its percent sign, %2 the present value it gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TIR = %1, con VAN pari a %2</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insufficiente</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore imprevisto</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiamata di routine o argomento non validi</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisione per zero</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo non corrispondente</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore della proprietà non valido</translation>
     </message>
     <message>
         <source>Property cannot be set at run time</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile impostare la proprietà in fase di esecuzione</translation>
     </message>
 </context>
 <context>
@@ -102,7 +102,11 @@
 %1<byte value="xd"/>
 <byte value="xd"/>
 Click OK to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo programma aprirà la seguente pagina web:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Fare clic su OK per continuare.</translation>
     </message>
     <message>
         <source>Sorry. It appears that opening the webpage of this program is not possible on this computer. As an alternative, you may visit following page using a web browser:<byte value="xd"/>
@@ -110,14 +114,18 @@ Click OK to continue.</source>
 %1<byte value="xd"/>
 <byte value="xd"/>
 Do you want to copy the above address on the clipboard?</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiacenti, sembra che non sia possibile aprire la pagina web di questo programma su questo computer. In alternativa, è possibile visitare la seguente pagina con un browser web:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Copiare l&apos;indirizzo riportato sopra negli appunti?</translation>
     </message>
 </context>
 <context>
     <name>ProgressBar</name>
     <message>
         <source>Value must be greater than or equal to -1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore deve essere maggiore o uguale a -1.</translation>
     </message>
 </context>
 <context>
@@ -125,106 +133,106 @@ Do you want to copy the above address on the clipboard?</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Variables</source>
-        <translation type="unfinished"></translation>
+        <translation>Variabili</translation>
     </message>
     <message>
         <source>Net cash disbursement (Net PV or NPV) =</source>
-        <translation type="unfinished"></translation>
+        <translation>Importo netto erogato (VAN) =</translation>
     </message>
     <message>
         <source>Net cash disburstment (for example, Loan Amount MINUS origaniting fees)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importo netto effettivamente erogato (ad esempio, importo del mutuo meno le spese di istruttoria)</translation>
     </message>
     <message>
         <source>Net cash disbursement (Net PV or NPV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importo netto erogato (VAN)</translation>
     </message>
     <message>
         <source>Number of Months (N) =</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di mesi (N) =</translation>
     </message>
     <message>
         <source>Active Loan duration (in months)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata effettiva del mutuo (in mesi)</translation>
     </message>
     <message>
         <source>Number of Months (N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di mesi (N)</translation>
     </message>
     <message>
         <source>Monthly Payment (PMT) =</source>
-        <translation type="unfinished"></translation>
+        <translation>Rata mensile (PMT) =</translation>
     </message>
     <message>
         <source>Monthly constant payment amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importo della rata mensile costante</translation>
     </message>
     <message>
         <source>Monthly Payment (PMT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rata mensile (PMT)</translation>
     </message>
     <message>
         <source>Loan Balance + Penalties + Loan Closing Fees =</source>
-        <translation type="unfinished"></translation>
+        <translation>Debito residuo + penali + spese di estinzione =</translation>
     </message>
     <message>
         <source>Loan closing costs (Loan Balance + Prepayment Penalties + Loan Closing Fees etc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importo di estinzione del mutuo (debito residuo + penali di estinzione anticipata + spese di estinzione, ecc.)</translation>
     </message>
     <message>
         <source>Loan Balance + Penalties + Loan Closing Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Debito residuo + penali + spese di estinzione</translation>
     </message>
     <message>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandi</translation>
     </message>
     <message>
         <source>Calculate IRR</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcola TIR</translation>
     </message>
     <message>
         <source>Click here to calculate Internal Rate of Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic qui per calcolare il tasso interno di rendimento</translation>
     </message>
     <message>
         <source>Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida online</translation>
     </message>
     <message>
         <source>Calculation Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Equazione di calcolo</translation>
     </message>
     <message>
         <source>IRR Calculation is based on this equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Il calcolo del TIR si basa su questa equazione</translation>
     </message>
     <message>
         <source>Calculation equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Equazione di calcolo</translation>
     </message>
     <message>
         <source>NetPV = PMT × { ( 1 − [ 1 + IRR/12 ] ^ (−N) ) / ( IRR/12 ) } + { ( LoanBalance + Penalties + LoanCloseFees ) / ( 1 + IRR/12 ) ^ N }</source>
-        <translation type="unfinished"></translation>
+        <translation>VAN = PMT × { ( 1 − [ 1 + TIR/12 ] ^ (−N) ) / ( TIR/12 ) } + { ( debito residuo + penali + spese di estinzione ) / ( 1 + TIR/12 ) ^ N }</translation>
     </message>
     <message>
         <source>Approximate Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato approssimato</translation>
     </message>
     <message>
         <source>Approximate result</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato approssimato</translation>
     </message>
     <message>
         <source>Go to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai a: %1</translation>
     </message>
 </context>
 </TS>

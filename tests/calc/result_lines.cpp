@@ -1,6 +1,7 @@
 // Prints the calculation's outcomes in a form that can be compared byte for byte between two
 // builds of the core (say, a Linux one and a Windows one run under Wine):
-//   result_lines table                 the result field after Calculate, for the published rows
+//   result_lines table                 the result field after Calculate, for fixed field texts
+//   result_lines fields < ROWS         the same for the field texts of each line ("a | b | c | d")
 //   result_lines generate SEED COUNT   generated loans, one per line, as the bits of the four inputs
 //   result_lines lines [EVERY] < LOANS for each loan: the outcome of the fast search and its line;
 //                                      every EVERY-th loan (default 1, 0 for none) is also
@@ -82,27 +83,54 @@ std::string Shown(const std::string& seen) {
     return seen;
 }
 
+// Prints the result field after Calculate, and the boxes shown on the way, for four field texts;
+// returns the result field, or nothing when a box was shown.
+std::string PrintRow(const std::string& npv, const std::string& months, const std::string& payment,
+              const std::string& closing) {
+    testing::FakeWindow window;
+    window.SetInputs(npv, months, payment, closing);
+    ClearArithmeticFaults();
+    cmdCalculate_Click(window, NumberLocale::PointDecimal());
+    std::cout << npv << " | " << months << " | " << payment << " | " << closing << " -> " << window.Result();
+    for (const auto& box : window.boxes) {
+        std::string text = box.text;
+        for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;)
+            text.replace(at, 2, "/");
+        std::cout << " [box " << box.style << ": " << text << "]";
+    }
+    std::cout << '\n';
+    return window.boxes.empty() ? window.Result() : std::string();
+}
+
+// Field texts as the table prints them, one row a line: "NPV | N | PMT | closing".
+int Fields() {
+    for (std::string line; std::getline(std::cin, line);) {
+        std::string texts[4];
+        std::size_t from = 0;
+        for (int k = 0; k < 4; ++k) {
+            const std::size_t bar = k < 3 ? line.find(" | ", from) : line.size();
+            if (bar == std::string::npos) {
+                std::cerr << "not four field texts: " << line << '\n';
+                return 2;
+            }
+            texts[k] = line.substr(from, bar - from);
+            from = bar + 3;
+        }
+        PrintRow(texts[0], texts[1], texts[2], texts[3]);
+    }
+    return 0;
+}
+
 // The result field for the published rows (tests/data/result_lines.tsv), each also held against
 // the line the table gives; then searches that fault, which valid texts never reach, with the
 // flags they leave.
 int Table() {
     int mismatches = 0;
     for (const testing::ResultLineRow& row : testing::ResultLines()) {
-        testing::FakeWindow window;
-        window.SetInputs(row.npv, row.n, row.pmt, row.closing);
-        ClearArithmeticFaults();
-        cmdCalculate_Click(window, NumberLocale::PointDecimal());
-        std::cout << row.npv << " | " << row.n << " | " << row.pmt << " | " << row.closing << " -> " << window.Result();
-        for (const auto& box : window.boxes) {
-            std::string text = box.text;
-            for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;)
-                text.replace(at, 2, "/");
-            std::cout << " [box " << box.style << ": " << text << "]";
-        }
-        std::cout << '\n';
-        if (window.Result() != row.result || !window.boxes.empty()) {
+        const std::string shown = PrintRow(row.npv, row.n, row.pmt, row.closing);
+        if (shown != row.result) {
             ++mismatches;
-            std::cerr << row.name << ": \"" << window.Result() << "\", the table says \"" << row.result << "\"\n";
+            std::cerr << row.name << ": \"" << shown << "\", the table says \"" << row.result << "\"\n";
         }
     }
     constexpr double Huge = std::numeric_limits<double>::max();
@@ -174,10 +202,12 @@ int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "table" && argc == 2)
         return pellucor::Table();
+    if (mode == "fields" && argc == 2)
+        return pellucor::Fields();
     if (mode == "generate" && argc == 4)
         return pellucor::Generate(std::strtoull(argv[2], nullptr, 0), std::atoi(argv[3]));
     if (mode == "lines" && argc <= 3)
         return pellucor::Lines(argc == 3 ? std::atoi(argv[2]) : 1);
-    std::cerr << "usage: result_lines table | generate SEED COUNT | lines [EVERY] < LOANS\n";
+    std::cerr << "usage: result_lines table | fields < ROWS | generate SEED COUNT | lines [EVERY] < LOANS\n";
     return 2;
 }
