@@ -26,7 +26,7 @@
     </message>
     <message>
         <source>Please enter correct duration (Number of Months).</source>
-        <translation>يُرجى إدخال مدة صحيحة (عدد الأشهر).</translation>
+        <translation>يُرجى إدخال مدة صحيحة للقرض (عدد الأشهر).</translation>
     </message>
     <message>
         <source>Loan duration (Number of Months, N) must be between 1 to 1000.</source>
@@ -204,7 +204,7 @@ Do you want to copy the above address on the clipboard?</source>
     </message>
     <message>
         <source>Online Help</source>
-        <translation>مساعدة عبر الإنترنت</translation>
+        <translation>مساعدة الويب</translation>
     </message>
     <message>
         <source>Calculation Equation</source>

@@ -26,7 +26,7 @@
     </message>
     <message>
         <source>Please enter correct duration (Number of Months).</source>
-        <translation>لطفاً مدت (تعداد ماه‌ها) را درست وارد کنید.</translation>
+        <translation>لطفاً مدت وام (تعداد ماه‌ها) را درست وارد کنید.</translation>
     </message>
     <message>
         <source>Loan duration (Number of Months, N) must be between 1 to 1000.</source>

@@ -26,7 +26,7 @@
     </message>
     <message>
         <source>Please enter correct duration (Number of Months).</source>
-        <translation>正しい期間（月数）を入力してください。</translation>
+        <translation>正しいローン期間（月数）を入力してください。</translation>
     </message>
     <message>
         <source>Loan duration (Number of Months, N) must be between 1 to 1000.</source>

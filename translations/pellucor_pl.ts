@@ -114,7 +114,7 @@ Kliknij OK, aby kontynuować.</translation>
 %1<byte value="xd"/>
 <byte value="xd"/>
 Do you want to copy the above address on the clipboard?</source>
-        <translation>Niestety, na tym komputerze nie można otworzyć strony internetowej programu. Zamiast tego możesz odwiedzić następującą stronę w przeglądarce internetowej:<byte value="xd"/>
+        <translation>Niestety, wygląda na to, że na tym komputerze nie można otworzyć strony internetowej tego programu. Zamiast tego możesz odwiedzić następującą stronę w przeglądarce internetowej:<byte value="xd"/>
 <byte value="xd"/>
 %1<byte value="xd"/>
 <byte value="xd"/>
@@ -160,7 +160,7 @@ Czy skopiować powyższy adres do schowka?</translation>
     </message>
     <message>
         <source>Active Loan duration (in months)</source>
-        <translation>Faktyczny okres spłaty kredytu (w miesiącach)</translation>
+        <translation>Faktyczny okres kredytowania (w miesiącach)</translation>
     </message>
     <message>
         <source>Number of Months (N)</source>

@@ -118,7 +118,7 @@ Do you want to copy the above address on the clipboard?</source>
 <byte value="xd"/>
 %1<byte value="xd"/>
 <byte value="xd"/>
-Скопировать этот адрес в буфер обмена?</translation>
+Скопировать указанный выше адрес в буфер обмена?</translation>
     </message>
 </context>
 <context>
@@ -196,7 +196,7 @@ Do you want to copy the above address on the clipboard?</source>
     </message>
     <message>
         <source>Calculate IRR</source>
-        <translation>Рассчитать ВНД</translation>
+        <translation>Расчёт ВНД</translation>
     </message>
     <message>
         <source>Click here to calculate Internal Rate of Return</source>
@@ -204,7 +204,7 @@ Do you want to copy the above address on the clipboard?</source>
     </message>
     <message>
         <source>Online Help</source>
-        <translation>Онлайн-справка</translation>
+        <translation>Веб-справка</translation>
     </message>
     <message>
         <source>Calculation Equation</source>

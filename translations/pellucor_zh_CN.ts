@@ -26,7 +26,7 @@
     </message>
     <message>
         <source>Please enter correct duration (Number of Months).</source>
-        <translation>请输入正确的期限（月数）。</translation>
+        <translation>请输入正确的贷款期限（月数）。</translation>
     </message>
     <message>
         <source>Loan duration (Number of Months, N) must be between 1 to 1000.</source>
