@@ -3,7 +3,6 @@
 #include "Translations.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -33,7 +32,7 @@ bool Shipped(const QString& name) {
 
 }  // namespace
 
-QString ChooseLanguage(const QStringList& uiLanguages) {
+QString Translations::Choose(const QStringList& uiLanguages) {
     for (const QString& tag : uiLanguages) {
         // "pt-BR", "zh-Hans-CN", "de": the whole name first, then shorter, as QTranslator does.
         QStringList parts = QString(tag).replace(QLatin1Char('-'), QLatin1Char('_')).split(QLatin1Char('_'));
@@ -55,25 +54,27 @@ QString ChooseLanguage(const QStringList& uiLanguages) {
     return QString();
 }
 
-QString InstallTranslations() {
-    const QLocale system = QLocale::system();
-    const QString name = ChooseLanguage(system.uiLanguages());
-    if (name.isEmpty())
-        return name;
-    auto* own = new QTranslator(QCoreApplication::instance());
-    if (!own->load(CatalogueFolder + CataloguePrefix + name + QStringLiteral(".qm"))) {
-        delete own;
-        return QString();
-    }
+Translations::Translations(const QStringList& uiLanguages) {
+    const QString name = Choose(uiLanguages);
+    if (name.isEmpty() || !own_.load(CatalogueFolder + CataloguePrefix + name + QStringLiteral(".qm")))
+        return;
+    language_ = name;
     // Qt's catalogue first, so that ours (installed last, asked first) decides the direction.
-    auto* qt = new QTranslator(QCoreApplication::instance());
-    if (qt->load(QLocale(name), QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (qt_.load(QLocale(name), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
-    QCoreApplication::installTranslator(own);
-    return name;
+        QCoreApplication::installTranslator(&qt_);
+    QCoreApplication::installTranslator(&own_);
+    // Qt reads the direction when it handles the change of language; the first window must be
+    // laid out in it already.
+    QCoreApplication::sendPostedEvents(QCoreApplication::instance(), QEvent::LanguageChange);
+}
+
+Translations::~Translations() {
+    if (language_.isEmpty())
+        return;
+    QCoreApplication::removeTranslator(&own_);
+    QCoreApplication::removeTranslator(&qt_);
+    QCoreApplication::sendPostedEvents(QCoreApplication::instance(), QEvent::LanguageChange);
 }
 
 }  // namespace pellucor

@@ -2,20 +2,36 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The program's texts in the user's interface language: our catalogue and Qt's own (standard
-// buttons, context menus), chosen by the desktop's language list, whatever the number format.
+// buttons, context menus), chosen by the desktop's list of interface languages (LANGUAGE,
+// LC_MESSAGES, LANG), whatever the number format says.
 
-#include <QLocale>
 #include <QString>
+#include <QStringList>
+#include <QTranslator>
 
 namespace pellucor {
 
-// The catalogue name for the first of the languages we ship, English included (which needs
-// none and gives an empty name), or an empty name when none of them is shipped.
-QString ChooseLanguage(const QStringList& uiLanguages);
+class Translations {
+public:
+    // Installs the catalogues for the first of the listed languages we ship (none for English,
+    // the source language), with the layout direction its translation names. Create it after
+    // the application object and before the first window; destroying it uninstalls them.
+    explicit Translations(const QStringList& uiLanguages);
+    ~Translations();
+    Translations(const Translations&) = delete;
+    Translations& operator=(const Translations&) = delete;
 
-// Installs the catalogues for QLocale::system()'s interface languages; call after the
-// application object exists and before the first window. Returns the language loaded ("" for
-// English).
-QString InstallTranslations();
+    // The catalogue's language ("de", "pt_BR", ...), empty for English.
+    QString Language() const { return language_; }
+
+    // The catalogue name of the first listed language we ship, empty when that is English
+    // or when none is shipped.
+    static QString Choose(const QStringList& uiLanguages);
+
+private:
+    QTranslator qt_;
+    QTranslator own_;
+    QString language_;
+};
 
 }  // namespace pellucor

@@ -106,7 +106,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(PELLUCOR_DISPLAY_VERSION));
     QApplication::setOrganizationDomain(QStringLiteral("pellucor.org"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pellucor.Pellucor"));
-    pellucor::InstallTranslations();
+    const pellucor::Translations translations(QLocale::system().uiLanguages());
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ReadPngResource(QStringLiteral(":/pellucor-32.png")))));
 #if defined(PELLUCOR_HAVE_FONTCONFIG)
     fontConfiguration.join();

@@ -8,15 +8,19 @@
 
 set(PELLUCOR_LANGUAGES de fr es it pt_BR nl pl ru ja zh_CN ar fa)
 set(PELLUCOR_PSEUDO_LANGUAGE en_XA)
+# What lupdate scans for texts, from the source folder.
+set(PELLUCOR_LUPDATE_SOURCES app calc support controls/ProgressBar.cpp)
+set(PELLUCOR_LUPDATE_OPTIONS -locations none -no-obsolete)
+set(PELLUCOR_TS_FILES "")
+foreach(lang IN LISTS PELLUCOR_LANGUAGES)
+  list(APPEND PELLUCOR_TS_FILES ${PROJECT_SOURCE_DIR}/translations/pellucor_${lang}.ts)
+endforeach()
 
 function(pellucor_add_translations target)
   find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
   find_package(Python3 REQUIRED COMPONENTS Interpreter)
   set(dir ${PROJECT_SOURCE_DIR}/translations)
-  set(ts_files "")
-  foreach(lang IN LISTS PELLUCOR_LANGUAGES)
-    list(APPEND ts_files ${dir}/pellucor_${lang}.ts)
-  endforeach()
+  set(ts_files ${PELLUCOR_TS_FILES})
 
   # The pseudo-translation is made at build time, so lrelease is called for it here: Qt's
   # function would take the not yet existing .ts for one to be created by lupdate.
@@ -38,9 +42,7 @@ function(pellucor_add_translations target)
   # Without source locations, so that a change of line numbers never touches the catalogues
   # and the translators' branches merge cleanly.
   add_custom_target(update_translations
-    COMMAND Qt6::lupdate -locations none -no-obsolete
-            app calc support controls/ProgressBar.cpp -ts ${ts_files}
+    COMMAND Qt6::lupdate ${PELLUCOR_LUPDATE_OPTIONS} ${PELLUCOR_LUPDATE_SOURCES} -ts ${ts_files}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     COMMENT "Refreshing translations/*.ts from the sources" VERBATIM)
-  set(PELLUCOR_TS_FILES ${ts_files} PARENT_SCOPE)
 endfunction()

@@ -3,12 +3,15 @@
 // recorded; an unexpected one fails the test.
 
 #include "CalculateCommand.h"
+#include "Translations.h"
 #include "Version.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -90,6 +93,8 @@ private slots:
     void badFieldIsSelectedBehindItsMessage();
     void failureShowsErrorAndReport();
     void everyAccessibleNameIsSet();
+    void startsInEachShippedLanguage_data();
+    void startsInEachShippedLanguage();
     void closingEndsAtOnce();
 
 private:
@@ -427,6 +432,52 @@ void FrmMainTest::everyAccessibleNameIsSet() {
     for (const char* name :
          {"txtNPV", "txtDuration", "txtPMT", "txtClosingCost", "txtResult", "cmdCalculate", "cmdHelp"})
         QVERIFY2(!window_->findChild<QWidget*>(name)->accessibleName().isEmpty(), name);
+}
+
+void FrmMainTest::startsInEachShippedLanguage_data() {
+    QTest::addColumn<QString>("language");
+    const QStringList catalogues = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("pellucor_*.qm")});
+    QVERIFY(catalogues.size() >= 13);
+    for (const QString& file : catalogues) {
+        const QString language = file.mid(9).chopped(3);
+        QTest::newRow(qPrintable(language)) << language;
+    }
+}
+
+void FrmMainTest::startsInEachShippedLanguage() {
+    QFETCH(QString, language);
+    const frmMain& english = *window_;
+    const pellucor::Translations translations(QStringList{QString(language).replace('_', '-')});
+    QCOMPARE(translations.Language(), language);
+    const bool rightToLeft = language == QLatin1String("ar") || language == QLatin1String("fa");
+    QCOMPARE(QGuiApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    // Qt's own catalogue speaks it too: the standard buttons of the boxes.
+    if (language != QLatin1String("en_XA"))
+        QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"));
+
+    frmMain window;
+    window.show();
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4"}) {
+        const auto* label = window.findChild<QLabel*>(name);
+        QVERIFY2(label->text() != english.findChild<QLabel*>(name)->text(), name);
+        QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width(),
+                 qPrintable(label->text()));
+    }
+    for (const char* name : {"cmdCalculate", "cmdHelp"}) {
+        const auto* button = window.findChild<QPushButton*>(name);
+        QVERIFY2(button->text() != english.findChild<QPushButton*>(name)->text(), name);
+        const int needed = button->fontMetrics().horizontalAdvance(button->text()) + 6;
+        QVERIFY2(needed <= button->width(),
+                 qPrintable(QStringLiteral("%1 needs %2 of %3").arg(button->text()).arg(needed).arg(button->width())));
+        QVERIFY2(button->toolTip() != english.findChild<QPushButton*>(name)->toolTip(), name);
+    }
+    // The frame captions sit on the border line, 7 pixels in, with 2 of padding either side.
+    for (const char* name : {"Frame1", "Frame2", "Frame3"}) {
+        const auto* frame = window.findChild<QWidget*>(name);
+        const QString title = frame->property("title").toString();
+        QVERIFY2(title != english.findChild<QWidget*>(name)->property("title").toString(), name);
+        QVERIFY2(frame->fontMetrics().horizontalAdvance(title) + 11 <= frame->width(), qPrintable(title));
+    }
 }
 
 void FrmMainTest::closingEndsAtOnce() {
