@@ -21,6 +21,8 @@ test_packages=(
   libqt6opengl6-dev designer-qt6
   weston python3-gi
   libxcb-damage0-dev
+  # Chinese and Japanese glyphs: without them the window test measures placeholder boxes
+  fonts-wqy-microhei
 )
 
 wanted=("${build_packages[@]}")
