@@ -59,6 +59,7 @@
     <message>
         <source>IRR = %1, when NPV = %2</source>
         <extracomment>%1 is the rate with its percent sign, %2 the present value it gives.</extracomment>
+        <translatorcomment>Terms: معدل العائد الداخلي (IRR) and صافي القيمة الحالية (NPV); the Latin abbreviations where space is short (captions, button), the Arabic terms in sentences. Figures in Arabic-Indic digits with ٫ and ٬, as QLocale writes Arabic.</translatorcomment>
         <translation>معدل العائد الداخلي = %1، عند صافي القيمة الحالية = %2</translation>
     </message>
     <message>

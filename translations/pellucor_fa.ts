@@ -59,6 +59,7 @@
     <message>
         <source>IRR = %1, when NPV = %2</source>
         <extracomment>%1 is the rate with its percent sign, %2 the present value it gives.</extracomment>
+        <translatorcomment>Terms: نرخ بازده داخلی (IRR) and ارزش فعلی خالص (NPV); the Latin abbreviations where space is short (captions, button), the Persian terms in sentences. Figures in Persian digits with ٫ and ٬, as QLocale writes fa_IR.</translatorcomment>
         <translation>نرخ بازده داخلی = %1، به ازای ارزش فعلی خالص = %2</translation>
     </message>
     <message>

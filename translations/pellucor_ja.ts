@@ -59,6 +59,7 @@
     <message>
         <source>IRR = %1, when NPV = %2</source>
         <extracomment>%1 is the rate with its percent sign, %2 the present value it gives.</extracomment>
+        <translatorcomment>Terms: 内部収益率（IRR） and 正味現在価値（NPV）; Japanese finance writes the Latin abbreviations. Net cash disbursement: 実質受取額; mortgage loan: 住宅ローン.</translatorcomment>
         <translation>IRR = %1（NPV = %2 のとき）</translation>
     </message>
     <message>

@@ -59,6 +59,7 @@
     <message>
         <source>IRR = %1, when NPV = %2</source>
         <extracomment>%1 is the rate with its percent sign, %2 the present value it gives.</extracomment>
+        <translatorcomment>Terms: wewnętrzna stopa zwrotu (IRR) and wartość bieżąca netto (NPV); Polish finance keeps the Latin abbreviations. Net cash disbursement: kwota wypłacona netto; origination fee: prowizja za udzielenie kredytu.</translatorcomment>
         <translation>IRR = %1 przy NPV = %2</translation>
     </message>
     <message>

@@ -59,6 +59,7 @@
     <message>
         <source>IRR = %1, when NPV = %2</source>
         <extracomment>%1 is the rate with its percent sign, %2 the present value it gives.</extracomment>
+        <translatorcomment>Terms: внутренняя норма доходности (ВНД) and чистая приведённая стоимость (ЧПС), the Russian abbreviations of investment analysis and banking. Net cash disbursement: чистая сумма выдачи.</translatorcomment>
         <translation>ВНД = %1 при ЧПС = %2</translation>
     </message>
     <message>

@@ -59,6 +59,7 @@
     <message>
         <source>IRR = %1, when NPV = %2</source>
         <extracomment>%1 is the rate with its percent sign, %2 the present value it gives.</extracomment>
+        <translatorcomment>Terms: 内部收益率（IRR） and 净现值（NPV）; Chinese finance writes the Latin abbreviations. Net cash disbursement: 实际到账金额.</translatorcomment>
         <translation>IRR = %1（NPV = %2 时）</translation>
     </message>
     <message>
