@@ -5,6 +5,7 @@
 # program's own. Prints the medians of each and the ratios to both floors.
 #
 #   bench/startup.sh [path/to/pellucor]      RUNS=15 bench/startup.sh
+#   LANGS="en de ar" bench/startup.sh        the program also in these interface languages
 #
 # Time is measured from launch to the window fully drawn: the last drawing into the program's
 # top-level window within SETTLE seconds of its mapping, as the X Damage extension reports it
@@ -124,6 +125,14 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 names=(empty plain app)
 declare -A program=([empty]="$work/floor_window" [plain]="$work/plain_form" [app]="$app")
 declare -A title=([empty]="Empty window" [plain]="Plain form" [app]=Pellucor)
+# Each language through a wrapper that execs the program, so that the rounds alternate them.
+for lang in ${LANGS:-}; do
+    printf '#!/bin/sh\nLANGUAGE=%s exec "%s" "$@"\n' "$lang" "$app" >"$work/app-$lang"
+    chmod +x "$work/app-$lang"
+    names+=("app-$lang")
+    program[app-$lang]="$work/app-$lang"
+    title[app-$lang]=Pellucor
+done
 
 # Warm-up: shared libraries and fonts into the page cache.
 for who in "${names[@]}"; do
@@ -147,7 +156,9 @@ done
 echo "medians over $runs alternating rounds:"
 printf '  %-13s %9s %9s %10s   %-17s %-17s\n' '' mapped drawn 'peak RSS' 'to empty window' 'to plain form'
 for who in "${names[@]}"; do
-    awk -v name="${title[$who]}" -v m="${mapped[$who]}" -v d="${drawn[$who]}" -v r="${rss[$who]}" \
+    label=${title[$who]}
+    [[ $who == app-* ]] && label="Pellucor ${who#app-}"
+    awk -v name="$label" -v m="${mapped[$who]}" -v d="${drawn[$who]}" -v r="${rss[$who]}" \
         -v ed="${drawn[empty]}" -v er="${rss[empty]}" -v pd="${drawn[plain]}" -v pr="${rss[plain]}" 'BEGIN {
         printf "  %-13s %6.1f ms %6.1f ms %7.1f MB   time %.2f RSS %.2f  time %.2f RSS %.2f\n",
             name ":", m, d, r / 1024, d / ed, r / er, d / pd, r / pr

@@ -21,8 +21,7 @@ test_packages=(
   libqt6opengl6-dev designer-qt6
   weston python3-gi
   libxcb-damage0-dev
-  # Chinese and Japanese glyphs: without them the window test measures placeholder boxes
-  fonts-wqy-microhei
+  fonts-wqy-microhei fonts-vlgothic
 )
 
 wanted=("${build_packages[@]}")
