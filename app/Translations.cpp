@@ -33,23 +33,28 @@ bool Shipped(const QString& name) {
 }  // namespace
 
 QString Translations::Choose(const QStringList& uiLanguages) {
+    QStringList languagesSeen;
     for (const QString& tag : uiLanguages) {
         // "pt-BR", "zh-Hans-CN", "de": the whole name first, then shorter, as QTranslator does.
         QStringList parts = QString(tag).replace(QLatin1Char('-'), QLatin1Char('_')).split(QLatin1Char('_'));
+        const QString language = parts.front();
         while (!parts.isEmpty()) {
             const QString name = parts.join(QLatin1Char('_'));
             if (Shipped(name))
                 return name;
             parts.removeLast();
         }
-        // "zh-Hans" or a bare "zh" means the language's most likely country.
-        const QString likely = QLocale(tag).name();
-        if (likely != QLatin1String("C") && Shipped(likely))
-            return likely;
         // English is the source; a user who puts it before another language gets it.
-        const QString language = tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
         if (language == QLatin1String("en") || language == QLatin1String("C"))
             return QString();
+        // A bare "zh" or "zh-Hans" means the language's most likely country; but not where the
+        // list already named another country for it ("pt-PT, pt" is not Brazil's Portuguese).
+        if (!languagesSeen.contains(language)) {
+            const QString likely = QLocale(tag).name();
+            if (likely != QLatin1String("C") && Shipped(likely))
+                return likely;
+            languagesSeen.append(language);
+        }
     }
     return QString();
 }

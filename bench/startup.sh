@@ -127,10 +127,10 @@ declare -A program=([empty]="$work/floor_window" [plain]="$work/plain_form" [app
 declare -A title=([empty]="Empty window" [plain]="Plain form" [app]=Pellucor)
 # Each language through a wrapper that execs the program, so that the rounds alternate them.
 for lang in ${LANGS:-}; do
-    printf '#!/bin/sh\nLANGUAGE=%s exec "%s" "$@"\n' "$lang" "$app" >"$work/app-$lang"
-    chmod +x "$work/app-$lang"
+    printf '#!/bin/sh\nLANGUAGE=%s exec "%s" "$@"\n' "$lang" "$app" >"$work/launch-$lang"
+    chmod +x "$work/launch-$lang"
     names+=("app-$lang")
-    program[app-$lang]="$work/app-$lang"
+    program[app-$lang]="$work/launch-$lang"
     title[app-$lang]=Pellucor
 done
 

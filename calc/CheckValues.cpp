@@ -61,7 +61,8 @@ bool CheckValues(CalcWindow& window, const NumberLocale& locale) {
     } catch (...) {
         pending.CatchCurrent();
     }
-    ReportError(window, pending, "CheckValues", true, QT_TRANSLATE_NOOP("Calculation", "Problem in input processing."), true, 0);
+    ReportError(window, pending, "CheckValues", true, QT_TRANSLATE_NOOP("Calculation", "Problem in input processing."),
+                true, 0);
     return false;
 }
 

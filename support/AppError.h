@@ -44,14 +44,25 @@ public:
     std::int32_t Number() const noexcept { return number_; }
     std::string Description() const { return what(); }
 
-    static AppError InvalidCall() { return {ErrorNumber::InvalidCall, QT_TRANSLATE_NOOP("Calculation", "Invalid procedure call or argument")}; }
+    static AppError InvalidCall() {
+        return {ErrorNumber::InvalidCall, QT_TRANSLATE_NOOP("Calculation", "Invalid procedure call or argument")};
+    }
     static AppError Overflow() { return {ErrorNumber::Overflow, QT_TRANSLATE_NOOP("Calculation", "Overflow")}; }
-    static AppError OutOfMemory() { return {ErrorNumber::OutOfMemory, QT_TRANSLATE_NOOP("Calculation", "Out of memory")}; }
-    static AppError DivisionByZero() { return {ErrorNumber::DivisionByZero, QT_TRANSLATE_NOOP("Calculation", "Division by zero")}; }
-    static AppError TypeMismatch() { return {ErrorNumber::TypeMismatch, QT_TRANSLATE_NOOP("Calculation", "Type mismatch")}; }
-    static AppError InvalidPropertyValue() { return {ErrorNumber::InvalidPropertyValue, QT_TRANSLATE_NOOP("Calculation", "Invalid property value")}; }
+    static AppError OutOfMemory() {
+        return {ErrorNumber::OutOfMemory, QT_TRANSLATE_NOOP("Calculation", "Out of memory")};
+    }
+    static AppError DivisionByZero() {
+        return {ErrorNumber::DivisionByZero, QT_TRANSLATE_NOOP("Calculation", "Division by zero")};
+    }
+    static AppError TypeMismatch() {
+        return {ErrorNumber::TypeMismatch, QT_TRANSLATE_NOOP("Calculation", "Type mismatch")};
+    }
+    static AppError InvalidPropertyValue() {
+        return {ErrorNumber::InvalidPropertyValue, QT_TRANSLATE_NOOP("Calculation", "Invalid property value")};
+    }
     static AppError PropertyNotSettableAtRunTime() {
-        return {ErrorNumber::PropertyNotSettableAtRunTime, QT_TRANSLATE_NOOP("Calculation", "Property cannot be set at run time")};
+        return {ErrorNumber::PropertyNotSettableAtRunTime,
+                QT_TRANSLATE_NOOP("Calculation", "Property cannot be set at run time")};
     }
 
 private:

@@ -14,8 +14,8 @@ namespace pellucor {
 // its close button answers Cancel where the box has a Cancel button.
 int ShowMessageBox(QWidget* parent, const QString& text, int style);
 
-// Boxes owned by a window, their texts translated by the application's translators. Once that window is closed a box would stand alone, so showing
-// one fails instead.
+// Boxes owned by a window, their texts translated by the application's translators. Once that
+// window is closed a box would stand alone, so showing one fails instead.
 class QtMessageBoxHost : public MessageBoxHost, public Translator {
 public:
     explicit QtMessageBoxHost(QWidget* parent = nullptr) : parent_(parent), owned_(parent != nullptr) {}

@@ -110,6 +110,36 @@ TEST(CalculateCommand, ConversionErrorShowsErrorAndOneReport) {
     EXPECT_EQ(w.focused, Field::Result);
 }
 
+// A language that reorders the result line and marks every other text it translated.
+class TranslatingWindow : public FakeWindow {
+public:
+    std::string Translate(const char* context, const char* sourceText) const override {
+        if (std::string(sourceText) == "IRR = %1, when NPV = %2")
+            return "NPV %2 gives IRR %1";
+        return std::string(context) + ":" + sourceText;
+    }
+};
+
+TEST(CalculateCommand, EveryShownTextIsTranslatedBeforeItsFiguresAreFilledIn) {
+    TranslatingWindow w;
+    cmdCalculate_Click(w, NumberLocale::PointDecimal());
+    EXPECT_EQ(w.Result(), "NPV 60000.239 gives IRR 12.000%");
+    EXPECT_NE(std::find(w.log.begin(), w.log.end(), "SetText txtResult=Calculation:C A L C U L A T I N G . . ."),
+              w.log.end());
+
+    w.texts[Field::Duration] = "0";
+    cmdCalculate_Click(w, NumberLocale::PointDecimal());
+    ASSERT_EQ(w.boxes.size(), 1u);
+    EXPECT_EQ(w.boxes[0].text, "Calculation:Loan duration (Number of Months, N) must be between 1 to 1000.");
+
+    w.texts[Field::Duration] = "360";
+    w.texts[Field::PMT] = "abc";
+    CalculateIRR(w, NumberLocale::PointDecimal());
+    EXPECT_EQ(w.Result(), "Calculation:E R R O R");
+    ASSERT_EQ(w.boxes.size(), 2u);
+    EXPECT_EQ(w.boxes[1].text, "Calculation:Type mismatch\r\n\r\nCalculation:Could not calculate IRR.");
+}
+
 struct FaultRow {
     const char* name;
     const char* npv;

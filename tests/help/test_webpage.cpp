@@ -6,6 +6,7 @@
 #include "HelpPage.h"
 #include "modShellExecute.h"
 #include "modWebpage.h"
+#include "Translator.h"
 
 #include <gtest/gtest.h>
 
@@ -114,6 +115,25 @@ TEST(OpenWebPage, AsksTheShellForTheDefaultActionOnTheAddress) {
     EXPECT_TRUE(chooser.openWith);
     EXPECT_EQ(chooser.owner, Owner);
     EXPECT_EQ(chooser.file, Address);
+}
+
+// Boxes of a language that puts the address first.
+class TranslatingBoxes : public FakeBoxes, public Translator {
+public:
+    using FakeBoxes::FakeBoxes;
+    std::string Translate(const char* context, const char* sourceText) const override {
+        return std::string(context) + " %1 " + std::string(sourceText).substr(0, 5);
+    }
+};
+
+TEST(OpenWebPage, BoxesAreTranslatedBeforeTheAddressIsFilledIn) {
+    TranslatingBoxes boxes({MsgBoxAnswer::Ok, MsgBoxAnswer::No});
+    FakeShell shell({2});
+    FakeClipboard clipboard(Previous);
+    OpenWebPage(boxes, shell, clipboard, Address, Owner, true);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, "Help " + Address + " This ");
+    EXPECT_EQ(boxes.shown[1].text, "Help " + Address + " Sorry");
 }
 
 struct ClipboardRow {

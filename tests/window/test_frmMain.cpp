@@ -93,6 +93,8 @@ private slots:
     void badFieldIsSelectedBehindItsMessage();
     void failureShowsErrorAndReport();
     void everyAccessibleNameIsSet();
+    void languageFollowsTheFirstShippedOrEnglish_data();
+    void languageFollowsTheFirstShippedOrEnglish();
     void startsInEachShippedLanguage_data();
     void startsInEachShippedLanguage();
     void closingEndsAtOnce();
@@ -432,6 +434,27 @@ void FrmMainTest::everyAccessibleNameIsSet() {
     for (const char* name :
          {"txtNPV", "txtDuration", "txtPMT", "txtClosingCost", "txtResult", "cmdCalculate", "cmdHelp"})
         QVERIFY2(!window_->findChild<QWidget*>(name)->accessibleName().isEmpty(), name);
+}
+
+void FrmMainTest::languageFollowsTheFirstShippedOrEnglish_data() {
+    QTest::addColumn<QString>("uiLanguages");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("German") << "de-DE,de-Latn-DE,de" << "de";
+    QTest::newRow("Canadian French") << "fr-CA,fr-Latn-CA,fr" << "fr";
+    QTest::newRow("Brazilian") << "pt-BR,pt-Latn-BR,pt" << "pt_BR";
+    QTest::newRow("Portugal's Portuguese is not Brazil's") << "pt-PT,pt-Latn-PT,pt" << "";
+    QTest::newRow("Chinese by script") << "zh-Hans" << "zh_CN";
+    QTest::newRow("Taiwan's Chinese is not simplified") << "zh-TW,zh-Hant-TW,zh" << "";
+    QTest::newRow("English listed before German") << "en-GB,en-Latn-GB,de,de-Latn-DE" << "";
+    QTest::newRow("unshipped, then German") << "sv-SE,sv,de" << "de";
+    QTest::newRow("C locale") << "C" << "";
+    QTest::newRow("pseudo") << "en-XA,en-Latn-US,en" << "en_XA";
+}
+
+void FrmMainTest::languageFollowsTheFirstShippedOrEnglish() {
+    QFETCH(QString, uiLanguages);
+    QFETCH(QString, chosen);
+    QCOMPARE(pellucor::Translations::Choose(uiLanguages.split(',')), chosen);
 }
 
 void FrmMainTest::startsInEachShippedLanguage_data() {
