@@ -6,92 +6,93 @@
     <message>
         <source>C A L C U L A T I N G . . .</source>
         <extracomment>Shown in the result box while the search runs; letters spaced out where the script has letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ الحساب…</translation>
     </message>
     <message>
         <source>E R R O R</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ</translation>
     </message>
     <message>
         <source>Could not calculate IRR.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حساب معدل العائد الداخلي.</translation>
     </message>
     <message>
         <source>Please enter the correct Net Present Value (Net cash disbursement).</source>
-        <translation type="unfinished"></translation>
+        <translation>يُرجى إدخال قيمة صحيحة لصافي القيمة الحالية (صافي المبلغ المصروف).</translation>
     </message>
     <message>
         <source>Net Present Value must be between 1.00 to 100,000,000.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون صافي القيمة الحالية بين ١٫٠٠ و١٠٠٬٠٠٠٬٠٠٠.</translation>
     </message>
     <message>
         <source>Please enter correct duration (Number of Months).</source>
-        <translation type="unfinished"></translation>
+        <translation>يُرجى إدخال مدة صحيحة للقرض (عدد الأشهر).</translation>
     </message>
     <message>
         <source>Loan duration (Number of Months, N) must be between 1 to 1000.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون مدة القرض (عدد الأشهر، N) بين ١ و١٬٠٠٠.</translation>
     </message>
     <message>
         <source>Please enter the correct monthly payment amount (PMT).</source>
-        <translation type="unfinished"></translation>
+        <translation>يُرجى إدخال مبلغ صحيح للقسط الشهري (PMT).</translation>
     </message>
     <message>
         <source>PMT must be between 0.00 to 100,000,000.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون القسط الشهري (PMT) بين ٠٫٠٠ و١٠٠٬٠٠٠٬٠٠٠.</translation>
     </message>
     <message>
         <source>Please enter the correct Loan Closing Costs (Loan Balance + Prepayment Penalties + Loan Closing Fees).</source>
-        <translation type="unfinished"></translation>
+        <translation>يُرجى إدخال تكاليف صحيحة لإغلاق القرض (رصيد القرض + غرامات السداد المبكر + رسوم إغلاق القرض).</translation>
     </message>
     <message>
         <source>LOAN BALANCE + PENALTIES + LOAN CLOSING FEES must be between -100,000,000. to +100,000,000.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون مجموع رصيد القرض والغرامات ورسوم الإغلاق بين ؜-١٠٠٬٠٠٠٬٠٠٠ و؜+١٠٠٬٠٠٠٬٠٠٠.</translation>
     </message>
     <message>
         <source>Problem in input processing.</source>
-        <translation type="unfinished"></translation>
+        <translation>حدثت مشكلة أثناء معالجة المدخلات.</translation>
     </message>
     <message>
         <source>IRR is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>معدل العائد الداخلي خارج النطاق.</translation>
     </message>
     <message>
         <source>IRR = %1, when NPV = %2</source>
         <extracomment>%1 is the rate with its percent sign, %2 the present value it gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Terms: معدل العائد الداخلي (IRR) and صافي القيمة الحالية (NPV); the Latin abbreviations where space is short (captions, button), the Arabic terms in sentences. Figures in Arabic-Indic digits with ٫ and ٬, as QLocale writes Arabic.</translatorcomment>
+        <translation>معدل العائد الداخلي = %1، عند صافي القيمة الحالية = %2</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>نفدت الذاكرة</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ غير متوقع</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>استدعاء إجراء أو وسيطة غير صالحة</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>تجاوز السعة</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>القسمة على صفر</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>عدم تطابق النوع</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>قيمة خاصية غير صالحة</translation>
     </message>
     <message>
         <source>Property cannot be set at run time</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن تعيين هذه الخاصية أثناء التشغيل</translation>
     </message>
 </context>
 <context>
@@ -102,7 +103,11 @@
 %1<byte value="xd"/>
 <byte value="xd"/>
 Click OK to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>سيفتح هذا البرنامج صفحة الويب التالية:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+انقر «حسنًا» للمتابعة.</translation>
     </message>
     <message>
         <source>Sorry. It appears that opening the webpage of this program is not possible on this computer. As an alternative, you may visit following page using a web browser:<byte value="xd"/>
@@ -110,14 +115,18 @@ Click OK to continue.</source>
 %1<byte value="xd"/>
 <byte value="xd"/>
 Do you want to copy the above address on the clipboard?</source>
-        <translation type="unfinished"></translation>
+        <translation>عذرًا، يبدو أن فتح صفحة الويب الخاصة بهذا البرنامج غير ممكن على هذا الكمبيوتر. يمكنك بدلًا من ذلك زيارة الصفحة التالية باستخدام متصفح ويب:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+هل تريد نسخ العنوان أعلاه إلى الحافظة؟</translation>
     </message>
 </context>
 <context>
     <name>ProgressBar</name>
     <message>
         <source>Value must be greater than or equal to -1.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون القيمة أكبر من ؜-١ أو مساوية له.</translation>
     </message>
 </context>
 <context>
@@ -125,106 +134,106 @@ Do you want to copy the above address on the clipboard?</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Variables</source>
-        <translation type="unfinished"></translation>
+        <translation>المتغيرات</translation>
     </message>
     <message>
         <source>Net cash disbursement (Net PV or NPV) =</source>
-        <translation type="unfinished"></translation>
+        <translation>صافي المبلغ المصروف (NPV) =</translation>
     </message>
     <message>
         <source>Net cash disburstment (for example, Loan Amount MINUS origaniting fees)</source>
-        <translation type="unfinished"></translation>
+        <translation>صافي المبلغ المصروف (مثلًا: مبلغ القرض ناقص رسوم منح القرض)</translation>
     </message>
     <message>
         <source>Net cash disbursement (Net PV or NPV)</source>
-        <translation type="unfinished"></translation>
+        <translation>صافي المبلغ المصروف (صافي القيمة الحالية، NPV)</translation>
     </message>
     <message>
         <source>Number of Months (N) =</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الأشهر (N) =</translation>
     </message>
     <message>
         <source>Active Loan duration (in months)</source>
-        <translation type="unfinished"></translation>
+        <translation>المدة الفعلية للقرض (بالأشهر)</translation>
     </message>
     <message>
         <source>Number of Months (N)</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الأشهر (N)</translation>
     </message>
     <message>
         <source>Monthly Payment (PMT) =</source>
-        <translation type="unfinished"></translation>
+        <translation>القسط الشهري (PMT) =</translation>
     </message>
     <message>
         <source>Monthly constant payment amount</source>
-        <translation type="unfinished"></translation>
+        <translation>مبلغ القسط الشهري الثابت</translation>
     </message>
     <message>
         <source>Monthly Payment (PMT)</source>
-        <translation type="unfinished"></translation>
+        <translation>القسط الشهري (PMT)</translation>
     </message>
     <message>
         <source>Loan Balance + Penalties + Loan Closing Fees =</source>
-        <translation type="unfinished"></translation>
+        <translation>رصيد القرض + الغرامات + رسوم الإغلاق =</translation>
     </message>
     <message>
         <source>Loan closing costs (Loan Balance + Prepayment Penalties + Loan Closing Fees etc)</source>
-        <translation type="unfinished"></translation>
+        <translation>تكاليف إغلاق القرض (رصيد القرض + غرامات السداد المبكر + رسوم إغلاق القرض وغيرها)</translation>
     </message>
     <message>
         <source>Loan Balance + Penalties + Loan Closing Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>رصيد القرض + غرامات السداد المبكر + رسوم إغلاق القرض</translation>
     </message>
     <message>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>الأوامر</translation>
     </message>
     <message>
         <source>Calculate IRR</source>
-        <translation type="unfinished"></translation>
+        <translation>احسب IRR</translation>
     </message>
     <message>
         <source>Click here to calculate Internal Rate of Return</source>
-        <translation type="unfinished"></translation>
+        <translation>انقر هنا لحساب معدل العائد الداخلي (IRR)</translation>
     </message>
     <message>
         <source>Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة الويب</translation>
     </message>
     <message>
         <source>Calculation Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>معادلة الحساب</translation>
     </message>
     <message>
         <source>IRR Calculation is based on this equation</source>
-        <translation type="unfinished"></translation>
+        <translation>يستند حساب معدل العائد الداخلي إلى هذه المعادلة</translation>
     </message>
     <message>
         <source>Calculation equation</source>
-        <translation type="unfinished"></translation>
+        <translation>معادلة الحساب</translation>
     </message>
     <message>
         <source>NetPV = PMT × { ( 1 − [ 1 + IRR/12 ] ^ (−N) ) / ( IRR/12 ) } + { ( LoanBalance + Penalties + LoanCloseFees ) / ( 1 + IRR/12 ) ^ N }</source>
-        <translation type="unfinished"></translation>
+        <translation>NPV = PMT × { ( 1 − [ 1 + IRR/12 ] ^ (−N) ) / ( IRR/12 ) } + { ( رصيد القرض + الغرامات + رسوم الإغلاق ) / ( 1 + IRR/12 ) ^ N }</translation>
     </message>
     <message>
         <source>Approximate Result</source>
-        <translation type="unfinished"></translation>
+        <translation>النتيجة التقريبية</translation>
     </message>
     <message>
         <source>Approximate result</source>
-        <translation type="unfinished"></translation>
+        <translation>النتيجة التقريبية</translation>
     </message>
     <message>
         <source>Go to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الانتقال إلى: %1</translation>
     </message>
 </context>
 </TS>
