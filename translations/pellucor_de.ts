@@ -234,5 +234,9 @@ Möchten Sie die obige Adresse in die Zwischenablage kopieren?</translation>
         <source>Go to: %1</source>
         <translation>Gehe zu: %1</translation>
     </message>
+    <message>
+        <source>Nothing inserted: this field takes at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -234,5 +234,9 @@ Do you want to copy the above address on the clipboard?</source>
         <source>Go to: %1</source>
         <translation>Ir a: %1</translation>
     </message>
+    <message>
+        <source>Nothing inserted: this field takes at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

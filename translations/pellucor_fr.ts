@@ -22,7 +22,7 @@
     </message>
     <message>
         <source>Net Present Value must be between 1.00 to 100,000,000.</source>
-        <translation>La valeur actuelle nette doit être comprise entre 1,00 et 100 000 000.</translation>
+        <translation>La valeur actuelle nette doit être comprise entre 1,00 et 100&#x202f;000&#x202f;000.</translation>
     </message>
     <message>
         <source>Please enter correct duration (Number of Months).</source>
@@ -30,7 +30,7 @@
     </message>
     <message>
         <source>Loan duration (Number of Months, N) must be between 1 to 1000.</source>
-        <translation>La durée du prêt (nombre de mois, N) doit être comprise entre 1 et 1 000.</translation>
+        <translation>La durée du prêt (nombre de mois, N) doit être comprise entre 1 et 1&#x202f;000.</translation>
     </message>
     <message>
         <source>Please enter the correct monthly payment amount (PMT).</source>
@@ -38,7 +38,7 @@
     </message>
     <message>
         <source>PMT must be between 0.00 to 100,000,000.</source>
-        <translation>La mensualité (PMT) doit être comprise entre 0,00 et 100 000 000.</translation>
+        <translation>La mensualité (PMT) doit être comprise entre 0,00 et 100&#x202f;000&#x202f;000.</translation>
     </message>
     <message>
         <source>Please enter the correct Loan Closing Costs (Loan Balance + Prepayment Penalties + Loan Closing Fees).</source>
@@ -46,7 +46,7 @@
     </message>
     <message>
         <source>LOAN BALANCE + PENALTIES + LOAN CLOSING FEES must be between -100,000,000. to +100,000,000.</source>
-        <translation>La somme du capital restant dû, des indemnités de remboursement anticipé et des frais de clôture doit être comprise entre -100 000 000 et +100 000 000.</translation>
+        <translation>La somme du capital restant dû, des indemnités de remboursement anticipé et des frais de clôture doit être comprise entre -100&#x202f;000&#x202f;000 et +100&#x202f;000&#x202f;000.</translation>
     </message>
     <message>
         <source>Problem in input processing.</source>
@@ -102,7 +102,7 @@
 %1<byte value="xd"/>
 <byte value="xd"/>
 Click OK to continue.</source>
-        <translation>Ce programme va ouvrir la page web suivante :<byte value="xd"/>
+        <translation>Ce programme va ouvrir la page web suivante&#xa0;:<byte value="xd"/>
 <byte value="xd"/>
 %1<byte value="xd"/>
 <byte value="xd"/>
@@ -114,11 +114,11 @@ Cliquez sur OK pour continuer.</translation>
 %1<byte value="xd"/>
 <byte value="xd"/>
 Do you want to copy the above address on the clipboard?</source>
-        <translation>Désolé. Il semble impossible d&apos;ouvrir la page web de ce programme sur cet ordinateur. Vous pouvez aussi consulter la page suivante dans un navigateur web :<byte value="xd"/>
+        <translation>Désolé. Il semble impossible d&apos;ouvrir la page web de ce programme sur cet ordinateur. Vous pouvez aussi consulter la page suivante dans un navigateur web&#xa0;:<byte value="xd"/>
 <byte value="xd"/>
 %1<byte value="xd"/>
 <byte value="xd"/>
-Voulez-vous copier l&apos;adresse ci-dessus dans le presse-papiers ?</translation>
+Voulez-vous copier l&apos;adresse ci-dessus dans le presse-papiers&#x202f;?</translation>
     </message>
 </context>
 <context>
@@ -232,7 +232,11 @@ Voulez-vous copier l&apos;adresse ci-dessus dans le presse-papiers ?</translat
     </message>
     <message>
         <source>Go to: %1</source>
-        <translation>Aller à : %1</translation>
+        <translation>Aller à&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Nothing inserted: this field takes at most %1 characters.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

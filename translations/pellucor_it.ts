@@ -234,5 +234,9 @@ Copiare l&apos;indirizzo riportato sopra negli appunti?</translation>
         <source>Go to: %1</source>
         <translation>Vai a: %1</translation>
     </message>
+    <message>
+        <source>Nothing inserted: this field takes at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -234,5 +234,9 @@ Wilt u het bovenstaande adres naar het klembord kopiëren?</translation>
         <source>Go to: %1</source>
         <translation>Ga naar: %1</translation>
     </message>
+    <message>
+        <source>Nothing inserted: this field takes at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

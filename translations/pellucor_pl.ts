@@ -235,5 +235,9 @@ Czy skopiować powyższy adres do schowka?</translation>
         <source>Go to: %1</source>
         <translation>Przejdź do: %1</translation>
     </message>
+    <message>
+        <source>Nothing inserted: this field takes at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -234,5 +234,9 @@ Deseja copiar o endereço acima para a área de transferência?</translation>
         <source>Go to: %1</source>
         <translation>Ir para: %1</translation>
     </message>
+    <message>
+        <source>Nothing inserted: this field takes at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
