@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The error a failing operation raises: a 32-bit number and a description. A procedure that
 // traps errors catches it into a PendingError and hands that to ReportError.
