@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What a screen reader meets in the window. Qt's default interfaces name a widget without a
 // name of its own after the group box around it, so the caption-less button group and the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Reads one of the program's own PNG resources with the built-in reader only. Left to guess,
 // the image reader loads every image-format plugin to ask whether it knows the file, which

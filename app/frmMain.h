@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The calculator's one window. It translates between its widgets and the calculation core:
 // the Calculate command runs in calc/ against this window's CalcWindow operations.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The rate search against its yardstick, the straightforward loop, in one process, plus the
 // costs that bound any design that evaluates every candidate, and the whole click.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The floor for start-up time and memory: an empty Qt window of Pellucor's size. Nothing a
 // Qt Widgets program does can start faster or use less than this on the same machine.
 #include <QApplication>

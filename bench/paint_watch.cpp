@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // Prints, one line each as it happens, "map <window> <µs>" when a top-level window is mapped
 // and "paint <window> <µs>" whenever something is drawn into one (the X Damage extension),
 // with the wall clock in microseconds since the epoch. The last paint after the map is the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The second floor: Pellucor's form exactly as designed (the same widgets, texts and fonts,
 // built from app/frmMain.ui by uic), shown in a plain window with nothing of the program's
 // own: no styling, no caption fitting, no picture, no locale handling. What this costs over

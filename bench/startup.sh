@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 # Start-up time and peak memory of the real program against two floors, launched alternately
 # on one private Xvfb display: an empty Qt window of the same size (bench/floor_window.cpp),
 # and the plain form (bench/plain_form.cpp), the same designed form with nothing of the

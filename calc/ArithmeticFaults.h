@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Overflow, division by zero and invalid operations are faults of the calculation; underflow
 // and inexact results are not. The flags are sticky: a check also sees a fault raised earlier

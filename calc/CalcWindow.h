@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the calculation needs from its window. The Qt window implements it with real widgets;
 // tests implement it with a recording fake. Any operation may throw (an AppError, say); the

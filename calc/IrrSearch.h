@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The rate search: 100,000 candidate annual rates i / 100,000 (0.001 % to 100 %), compounded
 // monthly, and the one whose present value comes closest to the net cash disbursement.

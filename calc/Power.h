@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // x raised to the power y, from IEEE 754's basic operations alone (sums, products, quotients),
 // so that it gives the same bits with every C library: the libraries' own power functions

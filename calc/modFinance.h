@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Present-value factors of a level-payment loan at a periodic rate. Both check the arithmetic
 // fault flags and raise the fault as an error; a negative `digits` returns the factor

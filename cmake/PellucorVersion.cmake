@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 # The displayed version has the form 1.00.0017: minor padded to two digits, the fourth
 # component to four.
 function(pellucor_pad out value width)

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 # Applied per target so third-party code (GoogleTest, Qt's generated files) is left alone.
 function(pellucor_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 # The controls' Debian packages, beside the application's: included by packaging/ before CPack.
 # The application does not link the controls (its window places no ProgressBar), so its
 # package needs none of them.

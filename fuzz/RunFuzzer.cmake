@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 # Runs one fuzzer for a bounded time from a fresh working corpus, seeded by the checked-in one,
 # so a run never writes into the source tree and every run starts alike.
 # Variables: FUZZER, SEEDS, WORK, SECONDS, RUNS, MAX_LEN, DICT (optional).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The whole "Calculate IRR" click against the recording window. Input: a locale line, the
 // four field texts (each cut to the 15 characters a field holds), and an optional fault line
 // whose first byte picks a window operation to fail and whose second says how often in a row

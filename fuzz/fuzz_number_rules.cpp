@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The number test against the conversions. Input: a locale line, then the text (any bytes).
 //
 // Checked for every text: the test accepts exactly what the whole-text conversion accepts;

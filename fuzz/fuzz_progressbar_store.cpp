@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The ProgressBar's property store. Input: any bytes, taken as a serialised store.
 //
 // Checked for every input: loading either succeeds, or fails with a message and leaves the bag

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 # Installs, with apt-get, whatever of Pellucor's build and test dependencies is missing.
 # Usage: install-deps.sh build|test   (test also brings the X server and tools the tests drive)
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 # Installs what is missing, builds Pellucor in build/ and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 # Installs what is missing, builds Pellucor with its tests in build/ and runs every test (the
 # core tests also under valgrind); then each fuzzer for a bounded time in build-fuzz/, and all
 # the tests again under AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/.

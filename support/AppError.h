@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The error a failing operation raises: a 32-bit number and a description. Descriptions are
 // English source texts of the "Calculation" context, translated where they are shown. A procedure that

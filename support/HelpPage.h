@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Where the online help lives. The page's source is docs/library/pellucor/index.html; an
 // installation that publishes it elsewhere changes this address and nothing else.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Modal message boxes as the program's procedures ask for them: a text and a style value made
 // of button and icon flags, answered with a button code. Texts are UTF-8 and separate

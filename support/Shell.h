@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The desktop shell as the help procedures see it: an execute service that opens a file or
 // address with whatever the system associates with it, and the system's application chooser.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The shell on a Linux desktop. The execute service is the desktop's opener (xdg-open), run
 // with the address as its only argument and never through a command interpreter; its exit

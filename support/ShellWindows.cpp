@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "ShellWindows.h"
 
 // shellapi.h needs the types that windows.h declares.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The Windows shell: the execute service of shell32, and its Open With dialog started through
 // that same service. Kept free of Qt so that it builds with a plain cross compiler.

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 """Writes the program icon: pellucor-32.png, pellucor.ico and pellucor.svg.
 
 The picture is a blue square with a one-pixel silver edge and a centred 22 x 22 cyan

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // Renders equation.svg to the two pictures the window shows, equation.png (1x) and
 // equation@2x.png, so that the program needs neither the SVG renderer nor the serif faces at
 // start. Rebuild them after changing the SVG:

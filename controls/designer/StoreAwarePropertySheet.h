@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Designer saves the properties its property sheet calls changed. For the seven persisted
 // properties of a ProgressBar this sheet calls changed exactly those the property store would

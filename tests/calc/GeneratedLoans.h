@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Loans drawn from a seeded generator, the same on every platform: the engine is fully
 // specified, the draws use no standard distribution, and the one power they take is the

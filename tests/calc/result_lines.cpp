@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // Prints the calculation's outcomes in a form that can be compared byte for byte between two
 // builds of the core (say, a Linux one and a Windows one run under Wine):
 //   result_lines table                 the result field after Calculate, for fixed field texts

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The Calculate command end to end against the recording window: the published rows, the
 // busy-state order, and every way it can fail.
 

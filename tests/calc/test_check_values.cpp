@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // Validation of the four inputs: order, messages, limits and locales.
 
 #include "CalculateCommand.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The search itself: candidates, ties, and agreement with the straightforward loop.
 
 #include "AppError.h"

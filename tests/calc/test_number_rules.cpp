@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // Reading and writing numbers: what counts as a number in each locale, the conversions, the
 // rounding and the text forms of the result line.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The calculation's own power routine: the C standard's special cases and fault flags, and the
 // two properties the fast search relies on: close to the true power, and monotonic in the rate.
 

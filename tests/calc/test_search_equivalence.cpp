@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The fast search against the straightforward loop: same result line, same error and the same
 // fault flags left behind, and wherever the line shows the candidate, the same candidate and
 // present value to the bit; on generated loans, the published rows and inputs that fault.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 # Installs the build tree into a scratch prefix, then configures, builds and runs the consumer
 # project against that prefix alone.
 # -DBUILD_DIR= -DSCRATCH= -DCONSUMER= -DCXX= -DGENERATOR=

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 # Starts Qt Designer (offscreen) with the build's plugin folder and checks that it loaded the
 # plugin. -DDESIGNER= -DPLUGINS= -DSCRATCH=
 file(REMOVE_RECURSE ${SCRATCH})

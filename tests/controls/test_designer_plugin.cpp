@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The Designer plugin as Qt loads it: what it reports, the bars it creates, and forms placing
 // them loaded at run time through QUiLoader with the plugin's folder as its only plugin path.
 #include "AppError.h"

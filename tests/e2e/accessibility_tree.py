@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 """What a screen reader really receives: the real pellucor executable on a private Xvfb
 display and a private session bus with the accessibility bus, its tree read over AT-SPI.
 Every object is showing and named (the rule excepted), the hidden Debug button is absent,

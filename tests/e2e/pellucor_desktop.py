@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 """The real pellucor executable on a private Xvfb display with a real decorating window
 manager (openbox), in German and French as well as English: the whole window, title bar
 included, opens centred and stays where it appeared; the first click on "Calculate IRR"

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 """Drives the real pellucor executable on a private Xvfb display, as a user would: clicks and
 Tab into the fields, types, presses "Calculate IRR", copies the result with Ctrl+C and reads
 the clipboard; answers a validation box; closes the window. Every process it starts is ended

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 """Runs the real pellucor executable as a native Wayland client of a headless weston, with a
 runtime directory, session bus and accessibility bus of its own, and drives it over AT-SPI:
 sets the field texts, presses the buttons, reads the result field and the message boxes.

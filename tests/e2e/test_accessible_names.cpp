@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // Screen readers announce each input, button and the result field by its accessible name,
 // which must be the caption the sighted user reads next to it.
 #include "frmMain.h"

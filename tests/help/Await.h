@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Asynchronous calls in tests: runs the event loop until a completion comes, and measures how
 // long the event loop went without turning meanwhile.

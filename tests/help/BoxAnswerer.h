@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Answers the application's modal message boxes as they appear, from a script, and keeps what
 // each box showed. A box beyond the script is closed and counted as unexpected.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Stands in for the desktop portal's OpenURI interface on a private session bus, and keeps
 // what it was asked. Like the real portal it answers the call with a request handle and the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A shell that answers from a script, one outcome per call, at once, as the Windows shell does,
 // and records what it was asked.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Drives the stand-in opener that the test's PATH finds first: a directory of its own where
 // the stub reads what to do and writes the arguments it received (NUL-separated) and its pid.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The fake portal, registered under the portal's name on the session bus. It answers from a
 // thread and a bus connection of its own, as a separate process would.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The help tests need a GUI application for boxes, the clipboard and the bus; listing the
 // tests does not.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The application chooser through the desktop portal. The tests named PrivateBus run on a bus
 // of their own (see CMakeLists.txt); the others find no session bus at all.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // OpenWebPage on the desktop: Qt boxes, the real clipboard and the Linux shell with the
 // stand-in opener (or the system's own), end to end, while a probe measures how long the event
 // loop ever went without turning.

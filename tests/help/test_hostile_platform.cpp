@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The help path on a desktop that lacks what it relies on: no opener installed, no session bus
 // at all, a clipboard that nobody owns. Each case needs an environment of its own, which CTest
 // gives it (see CMakeLists.txt) together with PELLUCOR_HOSTILE naming the case; run outside

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The Linux shell against a real process: the stand-in opener first on PATH.
 
 #include "Await.h"

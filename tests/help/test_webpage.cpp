@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The help procedures against a scripted shell, scripted boxes and a fake clipboard.
 
 #include "FakeBoxes.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // Links the Windows shell against shell32, so a wrong declaration shows up as a link error.
 
 #include "ShellWindows.h"

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 """CPack's Debian packages: the application's, whose control fields name Qt's runtime packages
 and which unpacked with `dpkg -x` into a scratch root holds the installed tree under /usr; and
 the controls' runtime library, development files and Designer plugin, each with its files and

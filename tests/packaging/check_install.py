@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 """`cmake --install` of the build tree into scratch prefixes: the application component holds
 exactly the program, its desktop entry, its icons and its AppStream metainfo; each controls
 component exactly its library, development files or Designer plugin."""

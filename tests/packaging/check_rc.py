@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 """Compiles the generated Windows resource script with the MinGW-w64 resource compiler and
 reads the compiled version record and icon back, so the Windows build's resources cannot rot
 unnoticed on a Linux machine."""

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 """What an installed Pellucor looks like, checked the same way for `cmake --install` and for the
 contents of the Debian package."""
 

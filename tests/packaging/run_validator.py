@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 """Runs a Debian validator (desktop-file-validate, appstreamcli, man, reuse) and fails on what it
 reports; skips when the tool is not installed."""
 

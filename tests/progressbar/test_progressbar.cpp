@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The progress bar as a form sees it: its setters and what they refuse, its layout in twips,
 // its stored data and the serialised store, and what it paints.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // A long session in the real window on a real X server: thousands of calculations with
 // changing inputs and hundreds of Online Help requests through openers that fail, succeed late
 // or outlast the grace period, the boxes answered as they come. Afterwards the process must

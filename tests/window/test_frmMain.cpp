@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The real window under the offscreen platform: its form, its field behaviour and the
 // Calculate command driven through real widgets. Modal boxes are answered from a timer and
 // recorded; an unexpected one fails the test.

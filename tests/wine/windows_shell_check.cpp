@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // The Windows shell layer run for real (under Wine in the test suite): the execute service with
 // the help address, a document that nothing opens and its Open With start, a document that
 // cannot be found, and the help procedure's boxes and clipboard on top of them. Message boxes

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Pellucor developers
+#
+# SPDX-License-Identifier: MIT
+
 """Builds the Windows parts with mingw-w64 and runs them under Wine, one step per command:
 
   build   SOURCE BINARY WERROR          configure and build tests/wine/cross for Windows

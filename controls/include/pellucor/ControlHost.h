@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What a control needs from the form that places it, besides the property store it is handed
 // when the form is loaded or saved: whether the form is running or being designed, and modal

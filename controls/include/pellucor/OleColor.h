@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Colours as forms store them: 0x00BBGGRR for an RGB colour, or 0x80000000 plus the index of
 // a system colour, which is looked up in the widget's palette when drawn so that the control

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A progress bar drawn from two rectangles: shpBorder, a one-pixel frame over the whole
 // control, and shpBar, a hatched bar growing from the left edge (Orientation 0) or from the

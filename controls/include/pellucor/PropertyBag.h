@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The property store a form keeps for each control it places: keyed entries in the order they
 // were written, each with its stored type. A control writes its entries when the form is saved

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // One entry of a property store: a number with the type it is stored as, or a text. Stores
 // written by the component only ever hold numbers; texts come from data edited or produced

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A rectangle that a control lays out in twips and paints onto itself: position and size,
 // background, outline and hatch fill. Lengths are snapped to whole device-independent pixels

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 // Places a ProgressBar, sets its seven properties, saves and loads them, and checks the drawing,
 // all through the installed headers and library.
 #include <pellucor/AppError.h>
