@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pellucor developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "CommandLine.h"
 #include "FrameMargins.h"
 #include "Version.h"
