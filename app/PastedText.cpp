@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QLocale>
 
 QString PastedText::Cleaned(QString text) {
     for (const QChar lineBreak : {QChar(u'\r'), QChar(u'\n'), QChar(0x0085), QChar(0x2028), QChar(0x2029)})
@@ -28,6 +29,7 @@ bool PastedText::Insert(QLineEdit* field, const QString& text) {
 }
 
 QString PastedText::RefusalNote(int maxLength) {
+    // In the digits the figures around it are written in.
     return QCoreApplication::translate("frmMain", "Nothing inserted: this field takes at most %1 characters.")
-        .arg(maxLength);
+        .arg(QLocale().toString(maxLength));
 }
