@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>IRR is out of range.</source>
-        <translation>Der IZF liegt außerhalb des Bereichs.</translation>
+        <translation>Der IZF liegt außerhalb des gültigen Bereichs.</translation>
     </message>
     <message>
         <source>IRR = %1, when NPV = %2</source>
@@ -236,7 +236,7 @@ Möchten Sie die obige Adresse in die Zwischenablage kopieren?</translation>
     </message>
     <message>
         <source>Nothing inserted: this field takes at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts eingefügt: Dieses Feld fasst höchstens %1 Zeichen.</translation>
     </message>
 </context>
 </TS>

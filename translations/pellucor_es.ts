@@ -236,7 +236,7 @@ Do you want to copy the above address on the clipboard?</source>
     </message>
     <message>
         <source>Nothing inserted: this field takes at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha insertado nada: este campo admite como máximo %1 caracteres.</translation>
     </message>
 </context>
 </TS>

@@ -236,7 +236,7 @@ Voulez-vous copier l&apos;adresse ci-dessus dans le presse-papiers&#x202f;?</tra
     </message>
     <message>
         <source>Nothing inserted: this field takes at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n'a été inséré : ce champ accepte au maximum %1 caractères.</translation>
     </message>
 </context>
 </TS>

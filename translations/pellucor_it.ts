@@ -236,7 +236,7 @@ Copiare l&apos;indirizzo riportato sopra negli appunti?</translation>
     </message>
     <message>
         <source>Nothing inserted: this field takes at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun testo inserito: questo campo accetta al massimo %1 caratteri.</translation>
     </message>
 </context>
 </TS>

@@ -204,7 +204,7 @@ Wilt u het bovenstaande adres naar het klembord kopiëren?</translation>
     </message>
     <message>
         <source>Online Help</source>
-        <translation>Online help</translation>
+        <translation>Onlinehelp</translation>
     </message>
     <message>
         <source>Calculation Equation</source>
@@ -236,7 +236,7 @@ Wilt u het bovenstaande adres naar het klembord kopiëren?</translation>
     </message>
     <message>
         <source>Nothing inserted: this field takes at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets ingevoegd: dit veld kan maximaal %1 tekens bevatten.</translation>
     </message>
 </context>
 </TS>

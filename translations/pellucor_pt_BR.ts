@@ -114,7 +114,7 @@ Clique em OK para continuar.</translation>
 %1<byte value="xd"/>
 <byte value="xd"/>
 Do you want to copy the above address on the clipboard?</source>
-        <translation>Desculpe. Parece que não é possível abrir a página deste programa neste computador. Como alternativa, você pode visitar a seguinte página em um navegador:<byte value="xd"/>
+        <translation>Desculpe. Parece que não é possível abrir a página da web deste programa neste computador. Como alternativa, você pode visitar a seguinte página em um navegador da web:<byte value="xd"/>
 <byte value="xd"/>
 %1<byte value="xd"/>
 <byte value="xd"/>
@@ -236,7 +236,7 @@ Deseja copiar o endereço acima para a área de transferência?</translation>
     </message>
     <message>
         <source>Nothing inserted: this field takes at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi inserido: este campo aceita no máximo %1 caracteres.</translation>
     </message>
 </context>
 </TS>
