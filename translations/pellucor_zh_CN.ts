@@ -193,7 +193,7 @@ Do you want to copy the above address on the clipboard?</source>
     </message>
     <message>
         <source>Commands</source>
-        <translation>命令</translation>
+        <translation>操作</translation>
     </message>
     <message>
         <source>Calculate IRR</source>
