@@ -237,7 +237,7 @@ Do you want to copy the above address on the clipboard?</source>
     </message>
     <message>
         <source>Nothing inserted: this field takes at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُدرَج أي شيء: لا يقبل هذا الحقل أكثر من %1 حرفًا.</translation>
     </message>
 </context>
 </TS>

@@ -237,7 +237,7 @@ Do you want to copy the above address on the clipboard?</source>
     </message>
     <message>
         <source>Nothing inserted: this field takes at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付けは行われませんでした。この欄に入力できるのは%1文字までです。</translation>
     </message>
 </context>
 </TS>

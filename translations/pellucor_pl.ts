@@ -237,7 +237,7 @@ Czy skopiować powyższy adres do schowka?</translation>
     </message>
     <message>
         <source>Nothing inserted: this field takes at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic nie wstawiono: to pole mieści najwyżej %1 znaków.</translation>
     </message>
 </context>
 </TS>

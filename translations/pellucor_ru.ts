@@ -237,7 +237,7 @@ Do you want to copy the above address on the clipboard?</source>
     </message>
     <message>
         <source>Nothing inserted: this field takes at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не вставлено: это поле вмещает не более %1 символов.</translation>
     </message>
 </context>
 </TS>

@@ -193,7 +193,7 @@ Do you want to copy the above address on the clipboard?</source>
     </message>
     <message>
         <source>Commands</source>
-        <translation>命令</translation>
+        <translation>操作</translation>
     </message>
     <message>
         <source>Calculate IRR</source>
@@ -237,7 +237,7 @@ Do you want to copy the above address on the clipboard?</source>
     </message>
     <message>
         <source>Nothing inserted: this field takes at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>未插入任何内容：此字段最多只能输入 %1 个字符。</translation>
     </message>
 </context>
 </TS>
