@@ -55,11 +55,12 @@ CAPTIONS = [(29, 24 + 32 * row, 345, 17) for row in range(4)]
 MWM_FUNC_MAXIMIZE = 1 << 4
 MWM_DECOR_MAXIMIZE = 1 << 6
 
-# locale -> the starting payment as shown and the first click's result line
+# locale -> the starting payment as shown, the first click's result line, and the interface
+# language where it is not the locale's: English texts with German numbers, all French.
 FIRST_CLICK = {
-    "C.UTF-8": ("617.17", e2e.INITIAL_RESULT),
-    "de_DE.UTF-8": ("617,17", "IRR = 12,000%, when NPV = 60000,239"),
-    "fr_FR.UTF-8": ("617,17", "IRR = 12,000%, when NPV = 60000,239"),
+    "C.UTF-8": ("617.17", e2e.INITIAL_RESULT, {}),
+    "de_DE.UTF-8": ("617,17", "IRR = 12,000%, when NPV = 60000,239", {"LANGUAGE": "en"}),
+    "fr_FR.UTF-8": ("617,17", "TRI = 12,000% pour une VAN de 60000,239", {}),
 }
 
 
@@ -138,7 +139,7 @@ def centred(session, app, label):
 
 
 def first_click(session, app, lang):
-    payment, expected = FIRST_CLICK[lang]
+    payment, expected, _ = FIRST_CLICK[lang]
     app.copied("60000")  # focus in the first field, its text selected
     app.key("Tab", "Tab")
     app.copied(payment)
@@ -262,7 +263,7 @@ def run(session, exe):
         print("qt6ct is not installed: the dark desktop is not tried (run scripts/install-deps.sh test)")
 
     for lang in LOCALES:
-        app = App(session, exe, lang)
+        app = App(session, exe, lang, **FIRST_CLICK[lang][2])
         first_click(session, app, lang)
         if lang.startswith("fr"):
             pasted_figures(session, app)

@@ -165,12 +165,12 @@ struct DesktopRestored {
     QPalette palette = QApplication::palette();
     QFont font = QApplication::font();
     QString styleSheet = qApp->styleSheet();
-    Qt::LayoutDirection direction = QApplication::layoutDirection();
     ~DesktopRestored() {
         qApp->setStyleSheet(styleSheet);
         QApplication::setPalette(palette);
         QApplication::setFont(font);
-        QApplication::setLayoutDirection(direction);
+        // Back to following the catalogues; a direction set outright would outlast them.
+        QApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
     }
 };
 

@@ -211,6 +211,9 @@ class App(e2e.Pellucor):
         for k, text in enumerate(texts):
             if k:
                 self.key("Tab")
+            # Entering a field selects its text, but a window activated a moment ago may not
+            # have placed its focus yet; typing must replace, never append.
+            self.key("ctrl+a")
             self.type(text)
         self.key("Tab", "space")
 
