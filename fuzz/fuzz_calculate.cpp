@@ -172,10 +172,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return -1;  // not an input of this format: keep it out of the corpus
     bool known = false;
     const NumberLocale locale = fuzz::LocaleFromLine(lines[0], known);
-    // The checker reads the result line by its digits: a separator that is or holds a digit
-    // could not be told apart, and no real locale has one.
+    // The checker reads the result line by its digits: a separator that is or holds a digit,
+    // of any digit system, could not be told apart, and no real locale has one.
+    const auto holdsDigit = [](std::string_view s) {
+        for (std::size_t pos = 0; pos < s.size(); ++pos) {
+            if (DecimalDigitAt(s, pos).length != 0)
+                return true;
+        }
+        return false;
+    };
     for (const std::string* s : {&locale.decimalSeparator, &locale.groupSeparator, &locale.negativeSign}) {
-        if (s->empty() || std::any_of(s->begin(), s->end(), IsDigit))
+        if (s->empty() || holdsDigit(*s))
             return -1;
     }
 
