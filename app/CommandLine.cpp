@@ -58,10 +58,13 @@ CommandLine::CommandLine(int argc, char* argv[], std::FILE* out, std::FILE* err)
         parser.addOption(option);
     }
 
-    if (!parser.parse(arguments)) {
-        Print(err, program + QStringLiteral(": ") + parser.errorText() + QStringLiteral("\nTry '") + program +
+    const auto refuse = [&](const QString& why) {
+        Print(err, program + QStringLiteral(": ") + why + QStringLiteral("\nTry '") + program +
                        QStringLiteral(" --help' for more information.\n"));
         exitStatus_ = 2;
+    };
+    if (!parser.parse(arguments)) {
+        refuse(parser.errorText());
         return;
     }
     if (parser.isSet(help)) {
@@ -77,10 +80,8 @@ CommandLine::CommandLine(int argc, char* argv[], std::FILE* out, std::FILE* err)
         return;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        Print(err, program + QStringLiteral(": takes no arguments, but was given '") +
-                       parser.positionalArguments().first() + QStringLiteral("'.\nTry '") + program +
-                       QStringLiteral(" --help' for more information.\n"));
-        exitStatus_ = 2;
+        refuse(QStringLiteral("takes no arguments, but was given '") + parser.positionalArguments().first() +
+               QStringLiteral("'."));
         return;
     }
     namesPlatform_ = parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));
